@@ -1,0 +1,4 @@
+// Orvanta's resource identifiers.
+#pragma once
+
+#define IDI_PROGRAM 500

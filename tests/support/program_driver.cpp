@@ -1,0 +1,161 @@
+#include "program_driver.h"
+
+#include <vector>
+
+namespace driver {
+namespace {
+
+constexpr char kSettingsKey[] = "Software\\OrvPro\\Settings";
+constexpr DWORD kStartTimeoutMs = 10000;
+constexpr DWORD kExitTimeoutMs = 5000;
+
+HKEY OpenSettingsForWrite() {
+    HKEY key = nullptr;
+    RegCreateKeyExA(HKEY_CURRENT_USER, kSettingsKey, 0, nullptr, 0, KEY_WRITE, nullptr, &key,
+                    nullptr);
+    return key;
+}
+
+void PumpMessages() {
+    MSG msg;
+    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
+        TranslateMessage(&msg);
+        DispatchMessageW(&msg);
+    }
+}
+
+void RegisterTestClass(const wchar_t* className) {
+    WNDCLASSEXW wc = {};
+    wc.cbSize = sizeof wc;
+    if (GetClassInfoExW(GetModuleHandleW(nullptr), className, &wc)) return;
+    wc.lpfnWndProc = DefWindowProcW;
+    wc.hInstance = GetModuleHandleW(nullptr);
+    wc.hCursor = LoadCursorW(nullptr, reinterpret_cast<LPCWSTR>(IDC_ARROW));
+    wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
+    wc.lpszClassName = className;
+    RegisterClassExW(&wc);
+}
+
+}  // namespace
+
+std::string BesideThisProgram(const char* fileName) {
+    char path[MAX_PATH];
+    const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
+    std::string folder(path, length);
+    folder.erase(folder.find_last_of("\\/") + 1);
+    return folder + fileName;
+}
+
+void DeleteSettingsKey() {
+    RegDeleteTreeA(HKEY_CURRENT_USER, kSettingsKey);
+}
+
+void SetDword(const char* name, DWORD value) {
+    const HKEY key = OpenSettingsForWrite();
+    RegSetValueExA(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+    RegCloseKey(key);
+}
+
+void SetString(const char* name, const std::string& text) {
+    const HKEY key = OpenSettingsForWrite();
+    RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+    RegCloseKey(key);
+}
+
+std::optional<DWORD> GetDword(const char* name) {
+    DWORD value = 0;
+    DWORD size = sizeof value;
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, nullptr, &value, &size) !=
+        ERROR_SUCCESS) {
+        return std::nullopt;
+    }
+    return value;
+}
+
+bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
+    const DWORD start = GetTickCount();
+    for (;;) {
+        PumpMessages();
+        if (condition()) return true;
+        if (GetTickCount() - start >= timeoutMs) return false;
+        MsgWaitForMultipleObjects(0, nullptr, FALSE, 10, QS_ALLINPUT);
+    }
+}
+
+void PumpFor(DWORD durationMs) {
+    WaitUntil([] { return false; }, durationMs);
+}
+
+Program::Program(const std::string& path) {
+    STARTUPINFOA startup = {};
+    startup.cb = sizeof startup;
+    PROCESS_INFORMATION info = {};
+    std::vector<char> commandLine(path.begin(), path.end());
+    commandLine.push_back('\0');
+    if (!CreateProcessA(path.c_str(), commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        nullptr, &startup, &info)) {
+        return;
+    }
+    CloseHandle(info.hThread);
+    process_ = info.hProcess;
+}
+
+Program::~Program() {
+    if (!process_) return;
+    if (!HasExited()) {
+        TerminateProcess(process_, 1);
+        WaitForSingleObject(process_, kExitTimeoutMs);
+    }
+    CloseHandle(process_);
+}
+
+bool Program::HasExited(DWORD waitMs) const {
+    return process_ && WaitForSingleObject(process_, waitMs) == WAIT_OBJECT_0;
+}
+
+DWORD Program::ExitCode() const {
+    DWORD code = STILL_ACTIVE;
+    GetExitCodeProcess(process_, &code);
+    return code;
+}
+
+Orvanta::Orvanta() : Program(BesideThisProgram("Orvanta.exe")) {
+    WaitUntil([this] { return MainWindow() != nullptr || HasExited(); }, kStartTimeoutMs);
+}
+
+bool Orvanta::Exit() {
+    const HWND window = MainWindow();
+    if (!window) return false;
+    PostMessageA(window, WM_COMMAND, kExitCommand, 0);
+    return WaitUntil([this] { return HasExited(); }, kExitTimeoutMs);
+}
+
+TestWindow::TestWindow(const std::wstring& title, DWORD style, const wchar_t* className) {
+    RegisterTestClass(className);
+    window_ = CreateWindowExW(0, className, title.c_str(), style, 100, 100, 640, 400, nullptr,
+                              nullptr, GetModuleHandleW(nullptr), nullptr);
+}
+
+TestWindow::~TestWindow() {
+    if (window_) DestroyWindow(window_);
+    PumpMessages();
+}
+
+void TestWindow::BringToFront() {
+    ShowWindow(window_, SW_SHOW);
+    SetForegroundWindow(window_);
+    WaitUntil([this] { return GetForegroundWindow() == window_; }, 2000);
+}
+
+std::wstring TestWindow::Title() const {
+    wchar_t buffer[1024];
+    const int length = GetWindowTextW(window_, buffer, 1024);
+    return std::wstring(buffer, length > 0 ? length : 0);
+}
+
+void TestWindow::SetTitle(const std::wstring& title) {
+    SetWindowTextW(window_, title.c_str());
+}
+
+}  // namespace driver
