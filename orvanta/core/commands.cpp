@@ -1,14 +1,43 @@
 #include "commands.h"
 
+#include <shellapi.h>
+
+#include <cstring>
+
+#include "caption_font.h"
+#include "popup_menu.h"
+#include "program.h"
 #include "tray_icon.h"
 
 namespace orvanta {
 namespace {
 
+constexpr char kHoralinkFile[] = "Horalink.exe";
+
 // The window is not destroyed: WM_DESTROY stops the timers and ends the loop.
 void ExitProgram(HWND mainWindow) {
     RemoveTrayIcon(mainWindow);
     SendMessageA(mainWindow, WM_DESTROY, 0, 0);
+}
+
+// Horalink lives beside this program. Nothing is reported if it is missing.
+void RunHoralink(HWND mainWindow) {
+    char path[kModulePathSize] = {};
+    const DWORD length = GetModuleFileNameA(nullptr, path, kModulePathSize - 1);
+    char* slash = std::strrchr(path, '\\');
+    if (length == 0 || !slash) return;
+    const size_t room = sizeof path - static_cast<size_t>(slash + 1 - path);
+    if (room < sizeof kHoralinkFile) return;
+    std::memcpy(slash + 1, kHoralinkFile, sizeof kHoralinkFile);
+    ShellExecuteA(mainWindow, nullptr, path, nullptr, nullptr, SW_SHOW);
+}
+
+void SwitchGlassMode() {
+    const bool on = !IsChecked(kCmdGlassMode);
+    SetChecked(kCmdGlassMode, on);
+    caption::RefreshCaptionFont();
+    g_settings.VistaAero = on ? 1 : 0;
+    settings::Write(g_settingsKey, g_settings, settings::kGeneral);
 }
 
 }  // namespace
@@ -17,6 +46,12 @@ void DispatchCommand(HWND mainWindow, WORD command) {
     switch (command) {
         case kCmdExit:
             ExitProgram(mainWindow);
+            break;
+        case kCmdRunHoralink:
+            RunHoralink(mainWindow);
+            break;
+        case kCmdGlassMode:
+            SwitchGlassMode();
             break;
         default:
             break;

@@ -2,11 +2,9 @@
 
 #include <windows.h>
 
-namespace orvanta {
+#include "command_ids.h"
 
-enum Command : WORD {
-    kCmdExit = 1010,
-};
+namespace orvanta {
 
 // Carries out a menu command; hotkeys and tray clicks arrive here too.
 void DispatchCommand(HWND mainWindow, WORD command);

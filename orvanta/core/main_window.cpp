@@ -5,6 +5,8 @@
 #include "caption_font.h"
 #include "caption_painter.h"
 #include "commands.h"
+#include "hotkeys.h"
+#include "popup_menu.h"
 #include "program.h"
 #include "tray_icon.h"
 
@@ -13,17 +15,22 @@ namespace {
 
 constexpr UINT kTickPeriodMs = 100;
 
-// Handled once the hotkeys, alerts and shutdown are built.
-void OnHotkey(HWND, WPARAM) {}
+// Handled once the alert actions and the shutdown are built.
 void OnAlertMessage(HWND) {}
 void OnShutdownMessage(HWND) {}
+
+// The shell broadcasts this when it starts again, with an empty tray.
+const UINT g_taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 
 void OnCreate(HWND window) {
     g_mainWindow = window;
     settings::Read(g_settingsKey, g_settings, settings::kLoadAtStart);
     settings::Read(g_settingsKey, g_settings, settings::kDesktopClock);
+    BuildMenus();
+    SetInitialCheckMarks();
     g_language.Select(g_settings.Language);
     g_modulePathLength = GetModuleFileNameA(nullptr, g_modulePath, kModulePathSize);
+    RegisterHotkeys(window);
     SetTimer(window, kTickTimer, kTickPeriodMs, nullptr);
     caption::RefreshCaptionFont();
     // Hides the window and puts the program in the tray.
@@ -32,6 +39,8 @@ void OnCreate(HWND window) {
 
 void OnDestroy(HWND window) {
     KillTimer(window, kTickTimer);
+    UnregisterHotkeys(window);
+    DestroyMenus();
     PostQuitMessage(0);
 }
 
@@ -83,7 +92,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             OnTick(window);
             return 0;
         case WM_HOTKEY:
-            OnHotkey(window, wParam);
+            OnHotkey(window, lParam);
             return 0;
         case kTrayMessage:
             OnTrayNotification(window, wParam, lParam);
@@ -95,6 +104,10 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             OnShutdownMessage(window);
             return 0;
         default:
+            if (message == g_taskbarCreated) {
+                AddTrayIcon(window);
+                return 0;
+            }
             return DefWindowProcA(window, message, wParam, lParam);
     }
 }

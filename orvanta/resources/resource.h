@@ -2,3 +2,9 @@
 #pragma once
 
 #define IDI_PROGRAM 500
+
+// Menu bitmaps are numbered 1 to 15 as the menu definition names them.
+
+#define IDW_ALERT_TONE 700
+#define IDW_CAPTURE_CLICK 800
+#define IDW_COPY_CHIME 900
