@@ -1,6 +1,7 @@
 #include "settings_table.h"
 
 #include <cstring>
+#include <vector>
 
 namespace settings {
 namespace {
@@ -64,12 +65,21 @@ void WriteGroups(reg::Registry& registry, const SettingTable& table, const void*
     }
 }
 
-uint32_t ReadList(reg::Registry& registry, const char* name, char* buffer, uint32_t capacity) {
+uint32_t ReadList(reg::Registry& registry, const char* name, char* buffer, uint32_t capacity,
+                  bool* truncated) {
+    *truncated = false;
     auto key = registry.OpenForRead();
     if (!key) return 0;
     uint32_t size = capacity;
-    if (key->Query(name, buffer, &size) != reg::QueryResult::Ok) return 0;
-    return size;
+    const reg::QueryResult result = key->Query(name, buffer, &size);
+    if (result == reg::QueryResult::Ok) return size;
+    if (result == reg::QueryResult::Missing) return 0;
+    // Too long for the buffer: read it whole aside and keep its beginning.
+    std::vector<char> whole(size);
+    if (key->Query(name, whole.data(), &size) != reg::QueryResult::Ok || size <= capacity) return 0;
+    std::memcpy(buffer, whole.data(), capacity);
+    *truncated = true;
+    return capacity;
 }
 
 void WriteList(reg::Registry& registry, const char* name, const char* data, uint32_t size) {

@@ -61,9 +61,10 @@ void WriteGroups(reg::Registry& registry, const SettingTable& table, const void*
 
 // The two lists (saved command strings, alert dates) are text values whose
 // length varies; their owners read and write them with these. ReadList
-// returns the byte count read, 0 when the key or value is missing or the value
-// exceeds the capacity.
-uint32_t ReadList(reg::Registry& registry, const char* name, char* buffer, uint32_t capacity);
+// returns the byte count read, 0 when the key or value is missing. A value
+// longer than the buffer fills it with its first bytes and sets *truncated.
+uint32_t ReadList(reg::Registry& registry, const char* name, char* buffer, uint32_t capacity,
+                  bool* truncated);
 void WriteList(reg::Registry& registry, const char* name, const char* data, uint32_t size);
 
 }  // namespace settings

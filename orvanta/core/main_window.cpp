@@ -2,6 +2,7 @@
 // commands, tray notifications, hotkeys and the program's own messages.
 #include "main_window.h"
 
+#include "alert_scheduler.h"
 #include "caption_font.h"
 #include "caption_painter.h"
 #include "commands.h"
@@ -53,6 +54,7 @@ void OnMinimized(HWND window) {
 // procedures of their own.
 void OnTick(HWND window) {
     g_clockText.BuildClockString(g_settings.Layout);
+    alerts::RunTickTests(window);
     caption::PaintCaption(window);
 }
 

@@ -235,12 +235,20 @@ TEST_P(SettingsStore, ListsKeepTheirExactByteCounts) {
     EXPECT_EQ(backend->GetRaw("DStrings")->type, ValueType::String);
 
     char buffer[2100];
-    EXPECT_EQ(settings::ReadList(backend->Registry(), "DStrings", buffer, sizeof buffer),
+    bool truncated = true;
+    EXPECT_EQ(settings::ReadList(backend->Registry(), "DStrings", buffer, sizeof buffer, &truncated),
               sizeof dates);
     EXPECT_STREQ(buffer, dates);
-    EXPECT_EQ(settings::ReadList(backend->Registry(), "DStrings", buffer, 10), 0u)
-        << "a list longer than the buffer is not read";
-    EXPECT_EQ(settings::ReadList(backend->Registry(), "Missing", buffer, sizeof buffer), 0u);
+    EXPECT_FALSE(truncated);
+    EXPECT_EQ(settings::ReadList(backend->Registry(), "Missing", buffer, sizeof buffer, &truncated),
+              0u);
+
+    // A list longer than the buffer gives as much as the buffer holds.
+    char small[10] = {};
+    EXPECT_EQ(settings::ReadList(backend->Registry(), "DStrings", small, sizeof small, &truncated),
+              sizeof small);
+    EXPECT_TRUE(truncated);
+    EXPECT_EQ(std::string(small, sizeof small), std::string(dates, sizeof small));
 }
 
 }  // namespace
