@@ -7,11 +7,11 @@
 #include <cstdint>
 
 #include "registry.h"
+#include "settings_key.h"
 #include "settings_table.h"
 
 namespace settings {
 
-constexpr char kSettingsKeyPath[] = "Software\\OrvPro\\Settings";
 constexpr char kSettingsKeyClass[] = "Orvanta Pro 7.2";
 
 enum Group : GroupMask {
