@@ -24,10 +24,18 @@ void ShowVisibleAlert(HWND mainWindow) {
     if (g_alertBusy || s.Visual < kPopupMessage || s.Visual > kProgram) return;
     g_alertBusy = true;
     switch (s.Visual) {
-        case kPopupMessage: MessageBoxA(mainWindow, s.ANote, "Pop-up message", kAlertBoxStyle); break;
-        case kPicture: ShowPictureAlert(mainWindow); break;
-        case kVideo: PlayVideo(mainWindow, s.AName); break;
-        case kProgram: ShellExecuteA(mainWindow, nullptr, s.YName, nullptr, nullptr, SW_SHOW); break;
+        case kPopupMessage:
+            MessageBoxA(mainWindow, s.ANote, "Pop-up message", kAlertBoxStyle);
+            break;
+        case kPicture:
+            ShowPictureAlert(mainWindow);
+            break;
+        case kVideo:
+            PlayVideo(mainWindow, s.AName);
+            break;
+        case kProgram:
+            ShellExecuteA(mainWindow, nullptr, s.YName, nullptr, nullptr, SW_SHOW);
+            break;
     }
     g_alertBusy = false;
 }
@@ -45,10 +53,15 @@ void RunRepeatingTone(HWND mainWindow) {
 
 void SoundAudibleAlert(HWND mainWindow) {
     switch (orvanta::g_settings.Audible) {
-        case kRepeatingTone: RunRepeatingTone(mainWindow); break;
+        case kRepeatingTone:
+            RunRepeatingTone(mainWindow);
+            break;
         // Plays once in the background; a new alert restarts it.
-        case kSoundFile: PlaySoundA(orvanta::g_settings.WName, nullptr, SND_ASYNC); break;
-        default: break;
+        case kSoundFile:
+            PlaySoundA(orvanta::g_settings.WName, nullptr, SND_ASYNC);
+            break;
+        default:
+            break;
     }
 }
 

@@ -37,7 +37,9 @@ bool ClaimAlertTest(const settings::Settings& s, MinuteGuard& guard) {
     return true;
 }
 
-bool UsesDateList(const settings::Settings& s) { return s.AType == 1 && s.DTPick == 1; }
+bool UsesDateList(const settings::Settings& s) {
+    return s.AType == 1 && s.DTPick == 1;
+}
 
 bool TimedAlertDue(const settings::Settings& s, const clocktext::LocalTime& now) {
     const unsigned minute = now.minute;
@@ -49,10 +51,14 @@ bool TimedAlertDue(const settings::Settings& s, const clocktext::LocalTime& now)
             const std::string text = MinuteTextOf(s, now);
             return std::strncmp(s.TAlert, text.c_str(), text.size()) == 0;
         }
-        case 2: return minute == 0;
-        case 3: return minute % 30 == 0;
-        case 4: return minute % 15 == 0;
-        default: return false;
+        case 2:
+            return minute == 0;
+        case 3:
+            return minute % 30 == 0;
+        case 4:
+            return minute % 15 == 0;
+        default:
+            return false;
     }
 }
 
@@ -65,10 +71,17 @@ std::optional<std::string> AlertKey(const settings::Settings& s, const clocktext
     const std::string sep(1, locale.separator);
     std::string date;
     switch (locale.order) {
-        case '0': date = month + sep + day + sep + year; break;
-        case '1': date = day + sep + month + sep + year; break;
-        case '2': date = year + sep + month + sep + day; break;
-        default: return std::nullopt;
+        case '0':
+            date = month + sep + day + sep + year;
+            break;
+        case '1':
+            date = day + sep + month + sep + year;
+            break;
+        case '2':
+            date = year + sep + month + sep + day;
+            break;
+        default:
+            return std::nullopt;
     }
     return TimeWithSuffix(s, now) + ";" + date;
 }

@@ -15,8 +15,8 @@ namespace alerts {
 
 // The locale's short-date settings, as GetLocaleInfoA gives them.
 struct LocaleDate {
-    char order;           // LOCALE_IDATE: '0' month-day-year, '1' day-month-year, '2' year-month-day
-    bool dayLeadingZero;  // LOCALE_IDAYLZERO "1"
+    char order;  // LOCALE_IDATE: '0' month-day-year, '1' day-month-year, '2' year-month-day
+    bool dayLeadingZero;    // LOCALE_IDAYLZERO "1"
     bool monthLeadingZero;  // LOCALE_IMONLZERO "1"
     bool fullYear;          // LOCALE_ICENTURY not "0"
     char separator;         // first character of LOCALE_SDATE

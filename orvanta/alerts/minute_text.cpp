@@ -11,6 +11,8 @@ void MinuteText(unsigned hour, unsigned minute, uint32_t hFormat, char (&text)[k
     std::snprintf(text, sizeof text, "%u:%02u", h % 100, minute % 100);
 }
 
-const char* AmPmSuffix(unsigned hour) { return hour < 12 ? "AM" : "PM"; }
+const char* AmPmSuffix(unsigned hour) {
+    return hour < 12 ? "AM" : "PM";
+}
 
 }  // namespace alerts

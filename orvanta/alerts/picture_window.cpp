@@ -32,21 +32,19 @@ void FitWindowToPicture(HWND window, SIZE picture) {
 void OnInitDialog(HWND window) {
     orvanta::OpenDialogWithoutTransparencyControls(window);
     g_alertBusy = true;
-    g_picture = static_cast<HBITMAP>(
-        LoadImageA(nullptr, orvanta::g_settings.BName, IMAGE_BITMAP, 0, 0,
-                   LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION));
+    g_picture =
+        static_cast<HBITMAP>(LoadImageA(nullptr, orvanta::g_settings.BName, IMAGE_BITMAP, 0, 0,
+                                        LR_LOADFROMFILE | LR_DEFAULTSIZE | LR_CREATEDIBSECTION));
     FitWindowToPicture(window, PictureSize(g_picture));
-    const HWND control = CreateWindowExA(0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, 0,
-                                         0, 0, 0, window, reinterpret_cast<HMENU>(kPictureControlId),
-                                         GetModuleHandleA(nullptr), nullptr);
+    const HWND control = CreateWindowExA(
+        0, "STATIC", nullptr, WS_CHILD | WS_VISIBLE | SS_BITMAP, 0, 0, 0, 0, window,
+        reinterpret_cast<HMENU>(kPictureControlId), GetModuleHandleA(nullptr), nullptr);
     SendMessageA(control, STM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(g_picture));
     SetForegroundWindow(window);
     SetFocus(window);
 }
 
 void OnClose(HWND window) {
-    if (g_picture) DeleteObject(g_picture);
-    g_picture = nullptr;
     g_alertBusy = false;
     EndDialog(window, 0);
 }
@@ -72,6 +70,9 @@ INT_PTR CALLBACK PictureWindowProc(HWND window, UINT message, WPARAM, LPARAM) {
 
 void ShowPictureAlert(HWND mainWindow) {
     DialogBoxParamA(GetModuleHandleA(nullptr), "PICTUREDIALOG", mainWindow, PictureWindowProc, 0);
+    // Deleted once the window, and the control showing it, are gone.
+    if (g_picture) DeleteObject(g_picture);
+    g_picture = nullptr;
 }
 
 }  // namespace alerts

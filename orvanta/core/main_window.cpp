@@ -2,6 +2,7 @@
 // commands, tray notifications, hotkeys and the program's own messages.
 #include "main_window.h"
 
+#include "alert_actions.h"
 #include "alert_scheduler.h"
 #include "caption_font.h"
 #include "caption_painter.h"
@@ -16,8 +17,7 @@ namespace {
 
 constexpr UINT kTickPeriodMs = 100;
 
-// Handled once the alert actions and the shutdown are built.
-void OnAlertMessage(HWND) {}
+// Handled once the shutdown is built.
 void OnShutdownMessage(HWND) {}
 
 // The shell broadcasts this when it starts again, with an empty tray.
@@ -100,7 +100,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             OnTrayNotification(window, wParam, lParam);
             return 0;
         case kAlertMessage:
-            OnAlertMessage(window);
+            alerts::OnAlertMessage(window);
             return 0;
         case kShutdownMessage:
             OnShutdownMessage(window);

@@ -74,8 +74,8 @@ constexpr SettingRow kRows[] = {
     NUMBER(XPlace, kPosition, 0),
     NUMBER(YPlace, kPosition, 1),
 
-    NUMBER(Trans, kTransparency, 0),
-    NUMBER(Track, kTransparency, 220),
+    transparency::TransRow(offsetof(Settings, transparency), kTransparency),
+    transparency::TrackRow(offsetof(Settings, transparency), kTransparency, 220),
 
     NUMBER(DTCflag, kDesktopClock, 1),
     NUMBER(DTPlace, kDesktopClock, 2),

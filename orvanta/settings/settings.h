@@ -7,11 +7,12 @@
 #include <cstdint>
 
 #include "registry.h"
+#include "settings_key.h"
 #include "settings_table.h"
+#include "transparency.h"
 
 namespace settings {
 
-constexpr char kSettingsKeyPath[] = "Software\\OrvPro\\Settings";
 constexpr char kSettingsKeyClass[] = "Orvanta Pro 7.2";
 
 enum Group : GroupMask {
@@ -89,9 +90,8 @@ struct Settings {
     int32_t XPlace;
     int32_t YPlace;
 
-    // Transparency pair, shared with Horalink
-    uint32_t Trans;
-    uint32_t Track;
+    // Dialog transparency, shared with Horalink
+    transparency::Pair transparency;
 
     // Desktop clock group
     uint32_t DTCflag;

@@ -62,8 +62,8 @@ TEST_P(SettingsStore, FirstRunWithNoKeyKeepsEveryDefault) {
     EXPECT_EQ(loaded.Language, 1u);
     EXPECT_EQ(loaded.AFlag, 0u);
     EXPECT_EQ(loaded.SDown, 0u);
-    EXPECT_EQ(loaded.Trans, 0u);
-    EXPECT_EQ(loaded.Track, 220u);
+    EXPECT_EQ(loaded.transparency.Trans, 0u);
+    EXPECT_EQ(loaded.transparency.Track, 220u);
     EXPECT_EQ(loaded.VistaAero, 1u);
     EXPECT_TRUE(backend->ValueNames().empty()) << "reading creates nothing";
 }
@@ -236,8 +236,9 @@ TEST_P(SettingsStore, ListsKeepTheirExactByteCounts) {
 
     char buffer[2100];
     bool truncated = true;
-    EXPECT_EQ(settings::ReadList(backend->Registry(), "DStrings", buffer, sizeof buffer, &truncated),
-              sizeof dates);
+    EXPECT_EQ(
+        settings::ReadList(backend->Registry(), "DStrings", buffer, sizeof buffer, &truncated),
+        sizeof dates);
     EXPECT_STREQ(buffer, dates);
     EXPECT_FALSE(truncated);
     EXPECT_EQ(settings::ReadList(backend->Registry(), "Missing", buffer, sizeof buffer, &truncated),

@@ -19,7 +19,9 @@ LocalTime At(unsigned hour, unsigned minute, uint16_t year = 2014, uint16_t mont
     return {year, month, 4, day, static_cast<uint16_t>(hour), static_cast<uint16_t>(minute), 0, 0};
 }
 
-Settings TwelveHour() { return settings::DefaultSettings(); }
+Settings TwelveHour() {
+    return settings::DefaultSettings();
+}
 
 Settings TwentyFourHour() {
     Settings s = settings::DefaultSettings();
@@ -34,7 +36,7 @@ TEST(MinuteText, HourWithoutLeadingZeroInBothFormats) {
         const char* twelve;
         const char* twentyFour;
     } cases[] = {
-        {0, 5, "12:05", "0:05"},  {9, 30, "9:30", "9:30"},   {12, 0, "12:00", "12:00"},
+        {0, 5, "12:05", "0:05"},   {9, 30, "9:30", "9:30"}, {12, 0, "12:00", "12:00"},
         {21, 30, "9:30", "21:30"}, {0, 0, "12:00", "0:00"}, {13, 7, "1:07", "13:07"},
     };
     for (const auto& c : cases) {
@@ -60,7 +62,8 @@ TEST(AlertRules, PeriodicAlertsFireOnTheirMinutes) {
         Settings s = TwelveHour();
         s.AType = c.type;
         for (unsigned minute = 0; minute < 60; ++minute) {
-            const bool expected = c.minutes.find("," + std::to_string(minute) + ",") != std::string::npos;
+            const bool expected =
+                c.minutes.find("," + std::to_string(minute) + ",") != std::string::npos;
             EXPECT_EQ(alerts::TimedAlertDue(s, At(10, minute)), expected)
                 << "AType " << c.type << " minute " << minute;
         }
@@ -158,11 +161,11 @@ TEST(AlertRules, ShutdownTimeComparesExactly) {
         unsigned hour, minute;
         bool due;
     } cases[] = {
-        {"5:00PM", false, 17, 0, true},   {"5:00PM ", false, 17, 0, true},
-        {"5:00PM", false, 5, 0, false},   {"5:00PM", true, 17, 0, false},
-        {"17:00", true, 17, 0, true},     {"17:00", false, 17, 0, false},
-        {"12:30AM", false, 0, 30, true},  {"5:00pm", false, 17, 0, false},
-        {"", false, 17, 0, false},        {"5:00PM", false, 17, 1, false},
+        {"5:00PM", false, 17, 0, true},  {"5:00PM ", false, 17, 0, true},
+        {"5:00PM", false, 5, 0, false},  {"5:00PM", true, 17, 0, false},
+        {"17:00", true, 17, 0, true},    {"17:00", false, 17, 0, false},
+        {"12:30AM", false, 0, 30, true}, {"5:00pm", false, 17, 0, false},
+        {"", false, 17, 0, false},       {"5:00PM", false, 17, 1, false},
     };
     for (const auto& c : cases) {
         Settings s = c.twentyFour ? TwentyFourHour() : TwelveHour();

@@ -2,7 +2,7 @@
 """Draws the program icon, a clock face at ten past ten, and writes it as a
 Windows .ico with 32x32 and 16x16 images (32-bit colour with alpha).
 
-    python3 tools/icons/make_clock_icon.py orvanta/resources/clock.ico
+    python3 tools/icons/make_clock_icon.py common/resources/clock.ico
 """
 import math
 import struct
