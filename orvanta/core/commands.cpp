@@ -5,6 +5,8 @@
 #include <cstring>
 
 #include "caption_font.h"
+#include "dialog_guard.h"
+#include "info_dialogs.h"
 #include "popup_menu.h"
 #include "program.h"
 #include "tray_icon.h"
@@ -40,10 +42,22 @@ void SwitchGlassMode() {
     settings::Write(g_settingsKey, g_settings, settings::kGeneral);
 }
 
+// The guard is set before the dialog opens and released by the dialog when
+// it closes, or at once if it could not open.
+void OpenUnderGuard(DialogGuard& guard, HWND (*open)(HWND), HWND mainWindow) {
+    guard.OpenIfFree([&] { return open(mainWindow) != nullptr; });
+}
+
 }  // namespace
 
 void DispatchCommand(HWND mainWindow, WORD command) {
     switch (command) {
+        case kCmdAbout:
+            OpenUnderGuard(g_dialogGuard, OpenAboutBox, mainWindow);
+            break;
+        case kCmdHotkeyList:
+            OpenUnderGuard(g_hotkeyListGuard, OpenHotkeyList, mainWindow);
+            break;
         case kCmdExit:
             ExitProgram(mainWindow);
             break;

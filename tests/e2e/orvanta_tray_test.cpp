@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "program_driver.h"
 
@@ -141,6 +142,46 @@ TEST_F(OrvantaTray, HotkeyF12ShowsTheMenuInTheMiddle) {
     EXPECT_NEAR((r.top + r.bottom) / 2, middleY, 2);
     CloseMenuWithEscape(menu);
     EXPECT_TRUE(driver::WaitUntil([] { return VisiblePopupMenu() == nullptr; }, kShowTimeoutMs));
+}
+
+std::vector<HWND> DialogsTitled(const char* title) {
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", title); w;
+         w = FindWindowExA(nullptr, w, "#32770", title)) {
+        if (IsWindowVisible(w)) found.push_back(w);
+    }
+    return found;
+}
+
+// One settings dialog at a time: a guarded command is dropped while another
+// guarded dialog is open. The hotkey list has its own flag and opens beside.
+TEST_F(OrvantaTray, GuardedCommandsAreDroppedWhileADialogIsOpen) {
+    constexpr WORD kAbout = 1000;
+    constexpr WORD kHotkeyList = 1140;
+    constexpr int kClose = 9999;
+    driver::Orvanta orvanta;
+    const HWND main = orvanta.MainWindow();
+
+    Post(main, WM_COMMAND, kAbout, 0);
+    ASSERT_TRUE(driver::WaitUntil([] { return DialogsTitled("Orvanta Pro 7.2").size() == 1; },
+                                  kShowTimeoutMs))
+        << "the about box takes its caption when it opens";
+    Post(main, WM_COMMAND, kAbout, 0);
+    Post(main, WM_COMMAND, kHotkeyList, 0);
+    Post(main, WM_COMMAND, kHotkeyList, 0);
+    ASSERT_TRUE(driver::WaitUntil(
+        [] { return DialogsTitled("Orvanta Pro Hotkey List").size() == 1; }, kShowTimeoutMs));
+    driver::PumpFor(500);
+    EXPECT_EQ(DialogsTitled("Orvanta Pro 7.2").size(), 1u);
+    EXPECT_EQ(DialogsTitled("Orvanta Pro Hotkey List").size(), 1u);
+
+    const HWND about = DialogsTitled("Orvanta Pro 7.2").front();
+    SendMessageA(GetDlgItem(about, kClose), BM_CLICK, 0, 0);
+    ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(about); }, kShowTimeoutMs));
+    Post(main, WM_COMMAND, kAbout, 0);
+    EXPECT_TRUE(driver::WaitUntil([] { return DialogsTitled("Orvanta Pro 7.2").size() == 1; },
+                                  kShowTimeoutMs))
+        << "closing the dialog released the guard";
 }
 
 // Without Horalink beside it, the command reports nothing.
