@@ -18,20 +18,11 @@ constexpr DWORD kShowTimeoutMs = 5000;
 constexpr DWORD kNothingHappensMs = 1000;
 constexpr int kMessageBoxTextId = 0xFFFF;
 
-std::vector<HWND> WindowsTitled(const char* title) {
-    std::vector<HWND> found;
-    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", title); w;
-         w = FindWindowExA(nullptr, w, "#32770", title)) {
-        if (IsWindowVisible(w)) found.push_back(w);
-    }
-    return found;
-}
-
 HWND WaitForWindow(const char* title) {
     HWND window = nullptr;
     driver::WaitUntil(
         [&] {
-            const auto found = WindowsTitled(title);
+            const auto found = driver::VisibleDialogs(title);
             window = found.empty() ? nullptr : found.front();
             return window != nullptr;
         },
@@ -158,7 +149,7 @@ TEST_F(OrvantaAlerts, SecondAlertWaitsForTheFirstBoxToClose) {
 
     PostMessageA(orvanta.MainWindow(), kAlertMessage, 0, 0);
     driver::PumpFor(kNothingHappensMs);
-    EXPECT_EQ(WindowsTitled("Pop-up message").size(), 1u);
+    EXPECT_EQ(driver::VisibleDialogs("Pop-up message").size(), 1u);
     PressOk(box);
 
     PostMessageA(orvanta.MainWindow(), kAlertMessage, 0, 0);

@@ -144,15 +144,6 @@ TEST_F(OrvantaTray, HotkeyF12ShowsTheMenuInTheMiddle) {
     EXPECT_TRUE(driver::WaitUntil([] { return VisiblePopupMenu() == nullptr; }, kShowTimeoutMs));
 }
 
-std::vector<HWND> DialogsTitled(const char* title) {
-    std::vector<HWND> found;
-    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", title); w;
-         w = FindWindowExA(nullptr, w, "#32770", title)) {
-        if (IsWindowVisible(w)) found.push_back(w);
-    }
-    return found;
-}
-
 // One settings dialog at a time: a guarded command is dropped while another
 // guarded dialog is open. The hotkey list has its own flag and opens beside.
 TEST_F(OrvantaTray, GuardedCommandsAreDroppedWhileADialogIsOpen) {
@@ -163,23 +154,23 @@ TEST_F(OrvantaTray, GuardedCommandsAreDroppedWhileADialogIsOpen) {
     const HWND main = orvanta.MainWindow();
 
     Post(main, WM_COMMAND, kAbout, 0);
-    ASSERT_TRUE(driver::WaitUntil([] { return DialogsTitled("Orvanta Pro 7.2").size() == 1; },
+    ASSERT_TRUE(driver::WaitUntil([] { return driver::VisibleDialogs("Orvanta Pro 7.2").size() == 1; },
                                   kShowTimeoutMs))
         << "the about box takes its caption when it opens";
     Post(main, WM_COMMAND, kAbout, 0);
     Post(main, WM_COMMAND, kHotkeyList, 0);
     Post(main, WM_COMMAND, kHotkeyList, 0);
     ASSERT_TRUE(driver::WaitUntil(
-        [] { return DialogsTitled("Orvanta Pro Hotkey List").size() == 1; }, kShowTimeoutMs));
+        [] { return driver::VisibleDialogs("Orvanta Pro Hotkey List").size() == 1; }, kShowTimeoutMs));
     driver::PumpFor(500);
-    EXPECT_EQ(DialogsTitled("Orvanta Pro 7.2").size(), 1u);
-    EXPECT_EQ(DialogsTitled("Orvanta Pro Hotkey List").size(), 1u);
+    EXPECT_EQ(driver::VisibleDialogs("Orvanta Pro 7.2").size(), 1u);
+    EXPECT_EQ(driver::VisibleDialogs("Orvanta Pro Hotkey List").size(), 1u);
 
-    const HWND about = DialogsTitled("Orvanta Pro 7.2").front();
+    const HWND about = driver::VisibleDialogs("Orvanta Pro 7.2").front();
     SendMessageA(GetDlgItem(about, kClose), BM_CLICK, 0, 0);
     ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(about); }, kShowTimeoutMs));
     Post(main, WM_COMMAND, kAbout, 0);
-    EXPECT_TRUE(driver::WaitUntil([] { return DialogsTitled("Orvanta Pro 7.2").size() == 1; },
+    EXPECT_TRUE(driver::WaitUntil([] { return driver::VisibleDialogs("Orvanta Pro 7.2").size() == 1; },
                                   kShowTimeoutMs))
         << "closing the dialog released the guard";
 }

@@ -1,7 +1,5 @@
 #include "program_driver.h"
 
-#include <vector>
-
 namespace driver {
 namespace {
 
@@ -71,6 +69,15 @@ std::optional<DWORD> GetDword(const char* name) {
         return std::nullopt;
     }
     return value;
+}
+
+std::vector<HWND> VisibleDialogs(const char* caption) {
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", caption); w;
+         w = FindWindowExA(nullptr, w, "#32770", caption)) {
+        if (IsWindowVisible(w)) found.push_back(w);
+    }
+    return found;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {

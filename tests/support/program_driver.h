@@ -8,6 +8,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace driver {
 
@@ -22,6 +23,9 @@ void DeleteSettingsKey();
 void SetDword(const char* name, DWORD value);
 void SetString(const char* name, const std::string& text);  // written with its NUL
 std::optional<DWORD> GetDword(const char* name);
+
+// The visible dialog windows (message boxes among them) with this caption.
+std::vector<HWND> VisibleDialogs(const char* caption);
 
 // Pumps this thread's messages until the condition holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
