@@ -1,17 +1,19 @@
 // The real Horalink.exe, driven as Windows would: started beside (or without)
-// Orvanta's main window, its controls clicked, its texts read across
-// processes, its settings read from the registry.
+// the real Orvanta.exe, or by Orvanta's own menu command, its controls
+// clicked, its texts read across processes, its settings read from the
+// registry.
 #include <winsock2.h>
 #include <windows.h>
 
 #include <commctrl.h>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <string>
 
-#include "e2e_support.h"
 #include "fake_daytime_server.h"
 #include "horalink_ids.h"
+#include "program_driver.h"
 #include "server_list.h"
 #include "sync_attempt.h"
 #include "texts.h"
@@ -20,53 +22,55 @@ namespace {
 
 using horalink::kCaption;
 
-constexpr wchar_t kHoralink[] = L"Horalink.exe";
+constexpr char kHoralink[] = "Horalink.exe";
 constexpr DWORD kMessageTimeoutMs = 10000;
 
-// Orvanta's hidden main window as Horalink looks for it: its class and title.
-// It stands in for the real program until Orvanta.exe is part of this build.
-class OrvantaStandIn {
-  public:
-    OrvantaStandIn() {
-        WNDCLASSW windowClass = {};
-        windowClass.lpfnWndProc = DefWindowProcW;
-        windowClass.hInstance = GetModuleHandleW(nullptr);
-        windowClass.lpszClassName = kOrvantaWindow;
-        RegisterClassW(&windowClass);
-        window_ = CreateWindowW(kOrvantaWindow, kOrvantaWindow, WS_OVERLAPPED, 0, 0, 0, 0, nullptr,
-                                nullptr, windowClass.hInstance, nullptr);
-    }
-    ~OrvantaStandIn() {
-        DestroyWindow(window_);
-        UnregisterClassW(kOrvantaWindow, GetModuleHandleW(nullptr));
-    }
-
-  private:
-    static constexpr wchar_t kOrvantaWindow[] = L"Orvanta Pro 7.2";
-    HWND window_;
-};
-
-TEST(HoralinkWithoutOrvanta, ShowsTheStartupMessageAndNoDialogAndExitsWithZero) {
-    DeleteSettingsKey();
-    RunningProgram horalink(kHoralink);
-    ASSERT_TRUE(horalink.Started());
-    const HWND box = WaitForMessageBox(horalink.Id(), nullptr, kMessageTimeoutMs);
-    ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box).rfind(L"Horalink requires Orvanta Pro", 0), 0u)
-        << "the message begins with these words";
-    EXPECT_EQ(MessageBoxText(box), horalink::kNeedsOrvanta);
-    EXPECT_NE(WindowText(box), kCaption) << "the system's default caption";
-    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
-    EXPECT_EQ(FindVisibleWindow(horalink.Id(), box), nullptr) << "no dialog";
-    AnswerOk(box);
-    EXPECT_EQ(horalink.WaitForExit(kMessageTimeoutMs), 0u);
-    EXPECT_FALSE(StoredSetting("NISTidx").has_value()) << "nothing was stored";
+std::string HoralinkPath() {
+    return driver::BesideThisProgram(kHoralink);
 }
 
+// Horalink's dialog, found by its wide caption among the process's windows.
+HWND WaitForDialog(const driver::Program& horalink) {
+    HWND dialog = nullptr;
+    driver::WaitUntil(
+        [&] {
+            dialog = driver::FindTopWindow(horalink.Id(), nullptr, kCaption);
+            return dialog != nullptr;
+        },
+        kMessageTimeoutMs);
+    return dialog;
+}
+
+TEST(HoralinkWithoutOrvanta, ShowsTheStartupMessageAndNoDialogAndExitsWithZero) {
+    ASSERT_EQ(FindWindowA(driver::kOrvantaClass, nullptr), nullptr) << "no Orvanta is running";
+    driver::DeleteSettingsKey();
+    driver::Program horalink(HoralinkPath());
+    ASSERT_TRUE(horalink.Started());
+    const HWND box = driver::WaitForMessageBox(horalink.Id(), nullptr, kMessageTimeoutMs);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(driver::MessageBoxText(box).rfind(L"Horalink requires Orvanta Pro", 0), 0u)
+        << "the message begins with these words";
+    EXPECT_EQ(driver::MessageBoxText(box), horalink::kNeedsOrvanta);
+    EXPECT_NE(driver::WindowText(box), kCaption) << "the system's default caption";
+    EXPECT_EQ(GetWindow(box, GW_OWNER), nullptr);
+    EXPECT_EQ(driver::FindVisibleWindow(horalink.Id(), box), nullptr) << "no dialog";
+    driver::AnswerOk(box);
+    EXPECT_EQ(horalink.WaitForExit(kMessageTimeoutMs), 0u);
+    EXPECT_FALSE(driver::GetDword("NISTidx").has_value()) << "nothing was stored";
+}
+
+// The real Orvanta runs throughout, started on a clean settings key.
 class HoralinkBesideOrvanta : public ::testing::Test {
   protected:
-    void SetUp() override { DeleteSettingsKey(); }
-    void TearDown() override { DeleteSettingsKey(); }
+    void SetUp() override {
+        driver::DeleteSettingsKey();
+        orvanta_.emplace();
+        ASSERT_NE(orvanta_->MainWindow(), nullptr);
+    }
+    void TearDown() override {
+        orvanta_.reset();
+        driver::DeleteSettingsKey();
+    }
 
     HWND Control(HWND dialog, int id) { return GetDlgItem(dialog, id); }
     LRESULT Send(HWND dialog, int id, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) {
@@ -78,9 +82,9 @@ class HoralinkBesideOrvanta : public ::testing::Test {
         return text;
     }
     // Clicks a button whose handler opens a message box and returns the box.
-    HWND ClickForMessage(const RunningProgram& horalink, int id) {
-        PostClick(Control(horalink.Window(), id));
-        return WaitForMessageBox(horalink.Id(), horalink.Window(), kMessageTimeoutMs);
+    HWND ClickForMessage(const driver::Program& horalink, HWND dialog, int id) {
+        driver::PostClick(Control(dialog, id));
+        return driver::WaitForMessageBox(horalink.Id(), dialog, kMessageTimeoutMs);
     }
     // Wine ignores alpha on screen; the window's attributes show it.
     void ExpectLayered(HWND window, BYTE alpha, DWORD flags) {
@@ -93,18 +97,17 @@ class HoralinkBesideOrvanta : public ::testing::Test {
         EXPECT_EQ(actualFlags, flags);
     }
     // The box goes and the dialog is idle again.
-    void ExpectReportedAndIdle(const RunningProgram& horalink, HWND box, const wchar_t* text) {
+    void ExpectReportedAndIdle(HWND dialog, HWND box, const wchar_t* text) {
         ASSERT_NE(box, nullptr);
-        EXPECT_EQ(MessageBoxText(box), text);
-        EXPECT_EQ(WindowText(box), kCaption);
-        EXPECT_EQ(GetWindow(box, GW_OWNER), horalink.Window());
-        EXPECT_EQ(WindowText(horalink.Window()), kCaption);
-        EXPECT_TRUE(IsWindowEnabled(Control(horalink.Window(), IDC_SYNC_NOW)));
-        AnswerOk(box);
-        EXPECT_TRUE(WaitFor([&] { return !IsWindow(box); }, kMessageTimeoutMs));
+        EXPECT_EQ(driver::MessageBoxText(box), text);
+        EXPECT_EQ(driver::WindowText(box), kCaption);
+        EXPECT_EQ(GetWindow(box, GW_OWNER), dialog);
+        EXPECT_EQ(driver::WindowText(dialog), kCaption);
+        EXPECT_TRUE(IsWindowEnabled(Control(dialog, IDC_SYNC_NOW)));
+        EXPECT_TRUE(driver::AnswerOk(box));
     }
 
-    OrvantaStandIn orvanta_;
+    std::optional<driver::Orvanta> orvanta_;
 };
 
 TEST_F(HoralinkBesideOrvanta, OpensWithItsServersTheStoredSelectionAndTheTime) {
@@ -119,24 +122,24 @@ TEST_F(HoralinkBesideOrvanta, OpensWithItsServersTheStoredSelectionAndTheTime) {
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        DeleteSettingsKey();
-        if (c.stored) StoreSetting("NISTidx", *c.stored);
-        RunningProgram horalink(kHoralink, kCaption);
-        const HWND dialog = horalink.Window();
+        driver::DeleteSettingsKey();
+        if (c.stored) driver::SetDword("NISTidx", *c.stored);
+        driver::Program horalink(HoralinkPath());
+        const HWND dialog = WaitForDialog(horalink);
         ASSERT_NE(dialog, nullptr);
         EXPECT_EQ(Send(dialog, IDC_SERVERS, CB_GETCOUNT), 32);
         EXPECT_EQ(Send(dialog, IDC_SERVERS, CB_GETCURSEL), c.selected);
         EXPECT_EQ(ServerEntry(dialog, 0), L"time.nist.gov");
         EXPECT_EQ(ServerEntry(dialog, 31), L"south-america.pool.ntp.org");
-        EXPECT_TRUE(WaitFor(
+        EXPECT_TRUE(driver::WaitUntil(
             [&] {
-                return !WindowText(Control(dialog, IDC_TIME)).empty() &&
-                       !WindowText(Control(dialog, IDC_DATE)).empty();
+                return !driver::WindowText(Control(dialog, IDC_TIME)).empty() &&
+                       !driver::WindowText(Control(dialog, IDC_DATE)).empty();
             },
             2000))
             << "the time and date show within two seconds";
 
-        PostClick(Control(dialog, IDC_CLOSE));
+        driver::PostClick(Control(dialog, IDC_CLOSE));
         EXPECT_EQ(horalink.WaitForExit(kMessageTimeoutMs), 0u);
     }
 }
@@ -157,65 +160,66 @@ TEST_F(HoralinkBesideOrvanta, HasEveryControlOfTheDialog) {
         {IDC_OPACITY, L"msctls_trackbar32", TBS_VERT},
         {IDC_CLOSE, L"Button", BS_DEFPUSHBUTTON},
     };
-    RunningProgram horalink(kHoralink, kCaption);
-    ASSERT_NE(horalink.Window(), nullptr);
+    driver::Program horalink(HoralinkPath());
+    const HWND dialog = WaitForDialog(horalink);
+    ASSERT_NE(dialog, nullptr);
     for (const auto& c : controls) {
-        const HWND control = Control(horalink.Window(), c.id);
+        const HWND control = Control(dialog, c.id);
         ASSERT_NE(control, nullptr) << c.id;
-        EXPECT_EQ(ClassName(control), c.className) << c.id;
+        EXPECT_EQ(driver::ClassName(control), c.className) << c.id;
         EXPECT_EQ(GetWindowLongW(control, GWL_STYLE) & c.style, c.style) << c.id;
     }
-    EXPECT_EQ(GetWindowLongW(Control(horalink.Window(), IDC_SERVERS), GWL_STYLE) & CBS_SORT, 0)
+    EXPECT_EQ(GetWindowLongW(Control(dialog, IDC_SERVERS), GWL_STYLE) & CBS_SORT, 0)
         << "not sorted";
     for (int edit : {IDC_TIME, IDC_DATE}) {
         // Dialogs draw an edit's border as a client edge.
-        EXPECT_TRUE(GetWindowLongW(Control(horalink.Window(), edit), GWL_EXSTYLE) &
-                    WS_EX_CLIENTEDGE)
-            << edit;
+        EXPECT_TRUE(GetWindowLongW(Control(dialog, edit), GWL_EXSTYLE) & WS_EX_CLIENTEDGE) << edit;
     }
-    EXPECT_EQ(WindowText(Control(horalink.Window(), IDC_TRANSLUCENT)), L"t");
-    EXPECT_EQ(WindowText(Control(horalink.Window(), IDC_CLOSE)), L"关闭(&C)");
+    EXPECT_EQ(driver::WindowText(Control(dialog, IDC_TRANSLUCENT)), L"t");
+    EXPECT_EQ(driver::WindowText(Control(dialog, IDC_CLOSE)), L"关闭(&C)");
 }
 
 TEST_F(HoralinkBesideOrvanta, CancelBeforeAnyAttemptSaysSomethingSeemsCancelled) {
-    RunningProgram horalink(kHoralink, kCaption);
-    ASSERT_NE(horalink.Window(), nullptr);
-    const HWND box = ClickForMessage(horalink, IDC_CANCEL_SYNC);
-    ExpectReportedAndIdle(horalink, box, horalink::kNothingToCancel);
+    driver::Program horalink(HoralinkPath());
+    const HWND dialog = WaitForDialog(horalink);
+    ASSERT_NE(dialog, nullptr);
+    const HWND box = ClickForMessage(horalink, dialog, IDC_CANCEL_SYNC);
+    ExpectReportedAndIdle(dialog, box, horalink::kNothingToCancel);
 }
 
 // Every change of the transparency controls stores all three values.
 TEST_F(HoralinkBesideOrvanta, TransparencyControlsStoreTheirValues) {
-    RunningProgram horalink(kHoralink, kCaption);
-    const HWND dialog = horalink.Window();
+    driver::Program horalink(HoralinkPath());
+    const HWND dialog = WaitForDialog(horalink);
     ASSERT_NE(dialog, nullptr);
     EXPECT_EQ(Send(dialog, IDC_OPACITY, TBM_GETPOS), 255) << "Horalink's default opacity";
 
     Send(dialog, IDC_TRANSLUCENT, BM_CLICK);
-    EXPECT_EQ(StoredSetting("Trans"), 1u);
-    EXPECT_EQ(StoredSetting("Track"), 255u);
-    EXPECT_EQ(StoredSetting("NISTidx"), 0u);
+    EXPECT_EQ(driver::GetDword("Trans"), 1u);
+    EXPECT_EQ(driver::GetDword("Track"), 255u);
+    EXPECT_EQ(driver::GetDword("NISTidx"), 0u);
     ExpectLayered(dialog, 255, LWA_COLORKEY | LWA_ALPHA);
 
     // Page Up on the trackbar moves the thumb towards transparent.
-    DeleteSetting("NISTidx");
+    driver::DeleteValue("NISTidx");
     Send(dialog, IDC_OPACITY, WM_KEYDOWN, VK_PRIOR);
     Send(dialog, IDC_OPACITY, WM_KEYUP, VK_PRIOR);
     const LRESULT position = Send(dialog, IDC_OPACITY, TBM_GETPOS);
     EXPECT_LT(position, 255);
     EXPECT_GE(position, 175);
-    EXPECT_EQ(StoredSetting("Track"), static_cast<DWORD>(position));
-    EXPECT_EQ(StoredSetting("Trans"), 1u);
-    EXPECT_EQ(StoredSetting("NISTidx"), 0u) << "stored again with the opacity";
+    EXPECT_EQ(driver::GetDword("Track"), static_cast<DWORD>(position));
+    EXPECT_EQ(driver::GetDword("Trans"), 1u);
+    EXPECT_EQ(driver::GetDword("NISTidx"), 0u) << "stored again with the opacity";
     ExpectLayered(dialog, static_cast<BYTE>(position), LWA_COLORKEY | LWA_ALPHA);
 
     // The next start opens with what was stored.
-    PostClick(Control(dialog, IDC_CLOSE));
+    driver::PostClick(Control(dialog, IDC_CLOSE));
     ASSERT_EQ(horalink.WaitForExit(kMessageTimeoutMs), 0u);
-    RunningProgram again(kHoralink, kCaption);
-    ASSERT_NE(again.Window(), nullptr);
-    EXPECT_EQ(Send(again.Window(), IDC_OPACITY, TBM_GETPOS), position);
-    EXPECT_EQ(Send(again.Window(), IDC_TRANSLUCENT, BM_GETCHECK), BST_CHECKED);
+    driver::Program again(HoralinkPath());
+    const HWND reopened = WaitForDialog(again);
+    ASSERT_NE(reopened, nullptr);
+    EXPECT_EQ(Send(reopened, IDC_OPACITY, TBM_GETPOS), position);
+    EXPECT_EQ(Send(reopened, IDC_TRANSLUCENT, BM_GETCHECK), BST_CHECKED);
 }
 
 // A server added to the list and selected; the fake server on the daytime
@@ -228,22 +232,22 @@ TEST_F(HoralinkBesideOrvanta, SyncWithALocalServerSucceedsAndStoresTheChoice) {
         ASSERT_TRUE(server.Listening()) << "binding port 13 needs root on Linux";
         server.Serve(FakeDaytimeServer::Behaviour::CurrentTime);
 
-        RunningProgram horalink(kHoralink, kCaption);
-        const HWND dialog = horalink.Window();
+        driver::Program horalink(HoralinkPath());
+        const HWND dialog = WaitForDialog(horalink);
         ASSERT_NE(dialog, nullptr);
         const LRESULT added =
             Send(dialog, IDC_SERVERS, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"127.0.0.1"));
         ASSERT_EQ(added, 32);
         Send(dialog, IDC_SERVERS, CB_SETCURSEL, added);
 
-        HWND box = ClickForMessage(horalink, IDC_SYNC_NOW);
-        ExpectReportedAndIdle(horalink, box, horalink::kSyncSucceeded);
-        EXPECT_EQ(StoredSetting("NISTidx"), 32u);
-        EXPECT_EQ(StoredSetting("Track"), 255u) << "stored with the server";
+        HWND box = ClickForMessage(horalink, dialog, IDC_SYNC_NOW);
+        ExpectReportedAndIdle(dialog, box, horalink::kSyncSucceeded);
+        EXPECT_EQ(driver::GetDword("NISTidx"), 32u);
+        EXPECT_EQ(driver::GetDword("Track"), 255u) << "stored with the server";
 
         // Cancelling after the attempt ended still says it was cancelled.
-        box = ClickForMessage(horalink, IDC_CANCEL_SYNC);
-        ExpectReportedAndIdle(horalink, box, horalink::kSyncCancelled);
+        box = ClickForMessage(horalink, dialog, IDC_CANCEL_SYNC);
+        ExpectReportedAndIdle(dialog, box, horalink::kSyncCancelled);
     }
     WSACleanup();
 }
@@ -259,21 +263,22 @@ TEST_F(HoralinkBesideOrvanta, CancelEndsARunningAttemptSilently) {
         ASSERT_TRUE(server.Listening()) << "binding port 13 needs root on Linux";
         server.Serve(FakeDaytimeServer::Behaviour::Hang);
 
-        RunningProgram horalink(kHoralink, kCaption);
-        const HWND dialog = horalink.Window();
+        driver::Program horalink(HoralinkPath());
+        const HWND dialog = WaitForDialog(horalink);
         ASSERT_NE(dialog, nullptr);
         Send(dialog, IDC_SERVERS, CB_SETCURSEL,
              Send(dialog, IDC_SERVERS, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(L"127.0.0.1")));
-        PostClick(Control(dialog, IDC_SYNC_NOW));
+        driver::PostClick(Control(dialog, IDC_SYNC_NOW));
         ASSERT_TRUE(server.WaitForClient(kMessageTimeoutMs));
-        EXPECT_EQ(WindowText(dialog), horalink::kCaptionWhileSyncing);
+        EXPECT_EQ(driver::WindowText(dialog), horalink::kCaptionWhileSyncing);
         EXPECT_FALSE(IsWindowEnabled(Control(dialog, IDC_SYNC_NOW)));
 
-        const HWND box = ClickForMessage(horalink, IDC_CANCEL_SYNC);
+        const HWND box = ClickForMessage(horalink, dialog, IDC_CANCEL_SYNC);
         EXPECT_TRUE(server.WaitForClientToClose(kMessageTimeoutMs)) << "its socket was closed";
-        ExpectReportedAndIdle(horalink, box, horalink::kSyncCancelled);
-        EXPECT_EQ(WaitForMessageBox(horalink.Id(), dialog, horalink::kReceiveTimeoutMs + 2000),
-                  nullptr)
+        ExpectReportedAndIdle(dialog, box, horalink::kSyncCancelled);
+        EXPECT_EQ(
+            driver::WaitForMessageBox(horalink.Id(), dialog, horalink::kReceiveTimeoutMs + 2000),
+            nullptr)
             << "no report from the cancelled attempt";
     }
     WSACleanup();
@@ -281,12 +286,31 @@ TEST_F(HoralinkBesideOrvanta, CancelEndsARunningAttemptSilently) {
 
 // With nothing selected there is no host to look up.
 TEST_F(HoralinkBesideOrvanta, SyncWithNothingSelectedSaysTheServerIsUnavailable) {
-    StoreSetting("NISTidx", 40);
-    RunningProgram horalink(kHoralink, kCaption);
-    ASSERT_NE(horalink.Window(), nullptr);
-    const HWND box = ClickForMessage(horalink, IDC_SYNC_NOW);
-    ExpectReportedAndIdle(horalink, box, horalink::kServerUnavailable);
-    EXPECT_EQ(StoredSetting("NISTidx"), 0xFFFFFFFFu) << "the empty selection, -1";
+    driver::SetDword("NISTidx", 40);
+    driver::Program horalink(HoralinkPath());
+    const HWND dialog = WaitForDialog(horalink);
+    ASSERT_NE(dialog, nullptr);
+    const HWND box = ClickForMessage(horalink, dialog, IDC_SYNC_NOW);
+    ExpectReportedAndIdle(dialog, box, horalink::kServerUnavailable);
+    EXPECT_EQ(driver::GetDword("NISTidx"), 0xFFFFFFFFu) << "the empty selection, -1";
+}
+
+// Orvanta's "Run Horalink" starts the Horalink beside it, which finds
+// Orvanta's window and opens its dialog.
+TEST_F(HoralinkBesideOrvanta, OrvantasRunHoralinkCommandOpensTheDialog) {
+    ASSERT_EQ(driver::FindProcess(kHoralink), 0u) << "no Horalink before the command";
+    PostMessageW(orvanta_->MainWindow(), WM_COMMAND, driver::kRunHoralinkCommand, 0);
+    DWORD started = 0;
+    ASSERT_TRUE(driver::WaitUntil([&] { return (started = driver::FindProcess(kHoralink)) != 0; },
+                                  kMessageTimeoutMs));
+    driver::Program horalink(started);
+    ASSERT_TRUE(horalink.Started());
+    const HWND dialog = WaitForDialog(horalink);
+    ASSERT_NE(dialog, nullptr) << "the dialog, not the message that Orvanta is missing";
+    EXPECT_EQ(driver::ClassName(dialog), L"#32770");
+    EXPECT_TRUE(IsWindowVisible(dialog));
+    driver::PostClick(Control(dialog, IDC_CLOSE));
+    EXPECT_EQ(horalink.WaitForExit(kMessageTimeoutMs), 0u);
 }
 
 }  // namespace

@@ -8,16 +8,15 @@
 #include <string>
 
 #include "horalink_ids.h"
+#include "program_driver.h"
 
 namespace {
 
 class HoralinkResources : public ::testing::Test {
   protected:
     void SetUp() override {
-        wchar_t path[MAX_PATH];
-        const std::wstring self(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
-        const std::wstring exe = self.substr(0, self.find_last_of(L"\\/") + 1) + L"Horalink.exe";
-        module_ = LoadLibraryExW(exe.c_str(), nullptr, LOAD_LIBRARY_AS_DATAFILE);
+        module_ = LoadLibraryExA(driver::BesideThisProgram("Horalink.exe").c_str(), nullptr,
+                                 LOAD_LIBRARY_AS_DATAFILE);
         ASSERT_NE(module_, nullptr);
     }
     void TearDown() override { FreeLibrary(module_); }

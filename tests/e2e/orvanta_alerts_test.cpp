@@ -16,7 +16,6 @@ constexpr UINT kTrayMessage = WM_APP + 5;
 constexpr UINT kAlertMessage = WM_APP + 6;
 constexpr DWORD kShowTimeoutMs = 5000;
 constexpr DWORD kNothingHappensMs = 1000;
-constexpr int kMessageBoxTextId = 0xFFFF;
 
 HWND WaitForWindow(const char* title) {
     HWND window = nullptr;
@@ -28,18 +27,6 @@ HWND WaitForWindow(const char* title) {
         },
         kShowTimeoutMs);
     return window;
-}
-
-std::string MessageBoxText(HWND box) {
-    char text[512] = {};
-    SendMessageA(GetDlgItem(box, kMessageBoxTextId), WM_GETTEXT, sizeof text,
-                 reinterpret_cast<LPARAM>(text));
-    return text;
-}
-
-void PressOk(HWND box) {
-    PostMessageA(box, WM_COMMAND, IDOK, 0);
-    driver::WaitUntil([&] { return !IsWindow(box); }, kShowTimeoutMs);
 }
 
 // The time as the alert test renders it with the 12-hour clock, e.g. "9:05".
@@ -113,8 +100,8 @@ TEST_F(OrvantaAlerts, DailyTimeShowsThePopupAtStart) {
     driver::Orvanta orvanta;
     const HWND box = WaitForWindow("Pop-up message");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Time to stretch");
-    PressOk(box);
+    EXPECT_EQ(driver::MessageBoxText(box), L"Time to stretch");
+    driver::AnswerOk(box);
 }
 
 // A dated entry in the locale's short date format, as the alert dialog's
@@ -133,8 +120,8 @@ TEST_F(OrvantaAlerts, DateListEntryForTodayShowsThePopup) {
     driver::Orvanta orvanta;
     const HWND box = WaitForWindow("Pop-up message");
     ASSERT_NE(box, nullptr) << "entry " << entry;
-    EXPECT_EQ(MessageBoxText(box), "Dated");
-    PressOk(box);
+    EXPECT_EQ(driver::MessageBoxText(box), L"Dated");
+    driver::AnswerOk(box);
 }
 
 // The tray's test action runs the alert even while alerts are disarmed; a
@@ -150,12 +137,12 @@ TEST_F(OrvantaAlerts, SecondAlertWaitsForTheFirstBoxToClose) {
     PostMessageA(orvanta.MainWindow(), kAlertMessage, 0, 0);
     driver::PumpFor(kNothingHappensMs);
     EXPECT_EQ(driver::VisibleDialogs("Pop-up message").size(), 1u);
-    PressOk(box);
+    driver::AnswerOk(box);
 
     PostMessageA(orvanta.MainWindow(), kAlertMessage, 0, 0);
     const HWND next = WaitForWindow("Pop-up message");
     ASSERT_NE(next, nullptr);
-    PressOk(next);
+    driver::AnswerOk(next);
 }
 
 // The picture window fits the picture plus frame and caption, centred, and
@@ -223,8 +210,8 @@ TEST_F(OrvantaAlerts, RepeatingToneRunsUntilOk) {
     PostMessageA(orvanta.MainWindow(), kAlertMessage, 0, 0);
     const HWND box = WaitForWindow("Audible Alert");
     ASSERT_NE(box, nullptr);
-    EXPECT_EQ(MessageBoxText(box), "Click Ok to stop");
-    PressOk(box);
+    EXPECT_EQ(driver::MessageBoxText(box), L"Click Ok to stop");
+    driver::AnswerOk(box);
     EXPECT_FALSE(IsWindow(box));
     EXPECT_FALSE(orvanta.HasExited());
 }

@@ -16,7 +16,6 @@ using driver::TestWindow;
 
 constexpr UINT kTrayMessage = WM_APP + 5;
 constexpr WORD kGlassModeCommand = 1311;
-constexpr WORD kRunHoralinkCommand = 1270;
 constexpr DWORD kShowTimeoutMs = 3000;
 constexpr DWORD kNothingHappensMs = 1000;
 constexpr LPARAM kAllModifiers = MOD_ALT | MOD_CONTROL | MOD_SHIFT;
@@ -154,14 +153,15 @@ TEST_F(OrvantaTray, GuardedCommandsAreDroppedWhileADialogIsOpen) {
     const HWND main = orvanta.MainWindow();
 
     Post(main, WM_COMMAND, kAbout, 0);
-    ASSERT_TRUE(driver::WaitUntil([] { return driver::VisibleDialogs("Orvanta Pro 7.2").size() == 1; },
-                                  kShowTimeoutMs))
+    ASSERT_TRUE(driver::WaitUntil(
+        [] { return driver::VisibleDialogs("Orvanta Pro 7.2").size() == 1; }, kShowTimeoutMs))
         << "the about box takes its caption when it opens";
     Post(main, WM_COMMAND, kAbout, 0);
     Post(main, WM_COMMAND, kHotkeyList, 0);
     Post(main, WM_COMMAND, kHotkeyList, 0);
     ASSERT_TRUE(driver::WaitUntil(
-        [] { return driver::VisibleDialogs("Orvanta Pro Hotkey List").size() == 1; }, kShowTimeoutMs));
+        [] { return driver::VisibleDialogs("Orvanta Pro Hotkey List").size() == 1; },
+        kShowTimeoutMs));
     driver::PumpFor(500);
     EXPECT_EQ(driver::VisibleDialogs("Orvanta Pro 7.2").size(), 1u);
     EXPECT_EQ(driver::VisibleDialogs("Orvanta Pro Hotkey List").size(), 1u);
@@ -170,8 +170,8 @@ TEST_F(OrvantaTray, GuardedCommandsAreDroppedWhileADialogIsOpen) {
     SendMessageA(GetDlgItem(about, kClose), BM_CLICK, 0, 0);
     ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(about); }, kShowTimeoutMs));
     Post(main, WM_COMMAND, kAbout, 0);
-    EXPECT_TRUE(driver::WaitUntil([] { return driver::VisibleDialogs("Orvanta Pro 7.2").size() == 1; },
-                                  kShowTimeoutMs))
+    EXPECT_TRUE(driver::WaitUntil(
+        [] { return driver::VisibleDialogs("Orvanta Pro 7.2").size() == 1; }, kShowTimeoutMs))
         << "closing the dialog released the guard";
 }
 
@@ -189,7 +189,7 @@ TEST_F(OrvantaTray, RunHoralinkWithoutHoralinkReportsNothing) {
         ASSERT_TRUE(driver::WaitUntil(
             [&] { return (main = FindWindowA(driver::kOrvantaClass, nullptr)) != nullptr; },
             10000));
-        Post(main, WM_COMMAND, kRunHoralinkCommand, 0);
+        Post(main, WM_COMMAND, driver::kRunHoralinkCommand, 0);
         driver::PumpFor(kNothingHappensMs);
         EXPECT_FALSE(alone.HasExited());
         EXPECT_EQ(FindWindowA("#32770", nullptr), nullptr) << "no message appears";

@@ -1,11 +1,17 @@
 #include "program_driver.h"
 
+#include <tlhelp32.h>
+
 namespace driver {
 namespace {
 
 constexpr char kSettingsKey[] = "Software\\OrvPro\\Settings";
 constexpr DWORD kStartTimeoutMs = 10000;
 constexpr DWORD kExitTimeoutMs = 5000;
+constexpr DWORD kCloseTimeoutMs = 5000;
+constexpr UINT kSendTimeoutMs = 2000;
+// The message box's text control, on Windows as in Wine.
+constexpr int kMessageBoxTextId = 0xFFFF;
 
 HKEY OpenSettingsForWrite() {
     HKEY key = nullptr;
@@ -32,6 +38,32 @@ void RegisterTestClass(const wchar_t* className) {
     wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_WINDOW + 1);
     wc.lpszClassName = className;
     RegisterClassExW(&wc);
+}
+
+struct WindowSearch {
+    DWORD processId;
+    const wchar_t* className;
+    const wchar_t* title;
+    HWND except;
+    bool visibleOnly;
+    HWND found;
+};
+
+BOOL CALLBACK MatchTopWindow(HWND window, LPARAM parameter) {
+    auto* search = reinterpret_cast<WindowSearch*>(parameter);
+    DWORD processId = 0;
+    GetWindowThreadProcessId(window, &processId);
+    if (processId != search->processId || window == search->except) return TRUE;
+    if (search->visibleOnly && !IsWindowVisible(window)) return TRUE;
+    if (search->className && ClassName(window) != search->className) return TRUE;
+    if (search->title && WindowText(window) != search->title) return TRUE;
+    search->found = window;
+    return FALSE;
+}
+
+HWND FindWindowOf(WindowSearch search) {
+    EnumWindows(&MatchTopWindow, reinterpret_cast<LPARAM>(&search));
+    return search.found;
 }
 
 }  // namespace
@@ -61,23 +93,19 @@ void SetString(const char* name, const std::string& text) {
     RegCloseKey(key);
 }
 
+void DeleteValue(const char* name) {
+    RegDeleteKeyValueA(HKEY_CURRENT_USER, kSettingsKey, name);
+}
+
 std::optional<DWORD> GetDword(const char* name) {
     DWORD value = 0;
     DWORD size = sizeof value;
-    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_ANY, nullptr, &value, &size) !=
-        ERROR_SUCCESS) {
+    // Also refuses a REG_DWORD of another size.
+    if (RegGetValueA(HKEY_CURRENT_USER, kSettingsKey, name, RRF_RT_REG_DWORD, nullptr, &value,
+                     &size) != ERROR_SUCCESS) {
         return std::nullopt;
     }
     return value;
-}
-
-std::vector<HWND> VisibleDialogs(const char* caption) {
-    std::vector<HWND> found;
-    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", caption); w;
-         w = FindWindowExA(nullptr, w, "#32770", caption)) {
-        if (IsWindowVisible(w)) found.push_back(w);
-    }
-    return found;
 }
 
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs) {
@@ -94,6 +122,77 @@ void PumpFor(DWORD durationMs) {
     WaitUntil([] { return false; }, durationMs);
 }
 
+std::wstring WindowText(HWND window) {
+    wchar_t text[512] = {};
+    DWORD_PTR copied = 0;
+    if (!SendMessageTimeoutW(window, WM_GETTEXT, 512, reinterpret_cast<LPARAM>(text),
+                             SMTO_ABORTIFHUNG, kSendTimeoutMs, &copied)) {
+        return L"";
+    }
+    return std::wstring(text, copied);
+}
+
+std::wstring ClassName(HWND window) {
+    wchar_t name[256] = {};
+    const int length = GetClassNameW(window, name, 256);
+    return std::wstring(name, length);
+}
+
+std::vector<HWND> VisibleDialogs(const char* caption) {
+    std::vector<HWND> found;
+    for (HWND w = FindWindowExA(nullptr, nullptr, "#32770", caption); w;
+         w = FindWindowExA(nullptr, w, "#32770", caption)) {
+        if (IsWindowVisible(w)) found.push_back(w);
+    }
+    return found;
+}
+
+HWND FindTopWindow(DWORD processId, const wchar_t* className, const wchar_t* title, HWND except) {
+    return FindWindowOf({processId, className, title, except, false, nullptr});
+}
+
+HWND FindVisibleWindow(DWORD processId, HWND except) {
+    return FindWindowOf({processId, nullptr, nullptr, except, true, nullptr});
+}
+
+HWND WaitForMessageBox(DWORD processId, HWND except, DWORD timeoutMs) {
+    HWND box = nullptr;
+    WaitUntil(
+        [&] {
+            box = FindVisibleWindow(processId, except);
+            return box != nullptr && ClassName(box) == L"#32770" && !MessageBoxText(box).empty();
+        },
+        timeoutMs);
+    return box;
+}
+
+std::wstring MessageBoxText(HWND box) {
+    return WindowText(GetDlgItem(box, kMessageBoxTextId));
+}
+
+bool AnswerOk(HWND box) {
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    return WaitUntil([&] { return !IsWindow(box); }, kCloseTimeoutMs);
+}
+
+void PostClick(HWND button) {
+    PostMessageW(button, BM_CLICK, 0, 0);
+}
+
+DWORD FindProcess(const char* fileName) {
+    const HANDLE snapshot = CreateToolhelp32Snapshot(TH32CS_SNAPPROCESS, 0);
+    if (snapshot == INVALID_HANDLE_VALUE) return 0;
+    PROCESSENTRY32 entry = {};
+    entry.dwSize = sizeof entry;
+    DWORD found = 0;
+    for (BOOL more = Process32First(snapshot, &entry); more && !found;
+         more = Process32Next(snapshot, &entry)) {
+        if (lstrcmpiA(entry.szExeFile, fileName) == 0) found = entry.th32ProcessID;
+    }
+    CloseHandle(snapshot);
+    return found;
+}
+
 Program::Program(const std::string& path) {
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
@@ -106,7 +205,13 @@ Program::Program(const std::string& path) {
     }
     CloseHandle(info.hThread);
     process_ = info.hProcess;
+    id_ = info.dwProcessId;
 }
+
+Program::Program(DWORD processId)
+    : process_(OpenProcess(SYNCHRONIZE | PROCESS_TERMINATE | PROCESS_QUERY_INFORMATION, FALSE,
+                           processId)),
+      id_(process_ ? processId : 0) {}
 
 Program::~Program() {
     if (!process_) return;
@@ -127,6 +232,11 @@ DWORD Program::ExitCode() const {
     return code;
 }
 
+std::optional<DWORD> Program::WaitForExit(DWORD timeoutMs) const {
+    if (!WaitUntil([this] { return HasExited(); }, timeoutMs)) return std::nullopt;
+    return ExitCode();
+}
+
 Orvanta::Orvanta() : Program(BesideThisProgram("Orvanta.exe")) {
     WaitUntil([this] { return MainWindow() != nullptr || HasExited(); }, kStartTimeoutMs);
 }
@@ -135,7 +245,7 @@ bool Orvanta::Exit() {
     const HWND window = MainWindow();
     if (!window) return false;
     PostMessageA(window, WM_COMMAND, kExitCommand, 0);
-    return WaitUntil([this] { return HasExited(); }, kExitTimeoutMs);
+    return WaitForExit(kExitTimeoutMs).has_value();
 }
 
 TestWindow::TestWindow(const std::wstring& title, DWORD style, const wchar_t* className) {
