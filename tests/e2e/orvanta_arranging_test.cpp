@@ -121,8 +121,11 @@ TEST_F(OrvantaArranging, MaximizeAllFillsTheWorkAreaAndLeavesMaximisedWindows) {
     TestWindow maximised(L"Maximised");
     ShowWindow(maximised.Handle(), SW_SHOWMAXIMIZED);
     maximised.BringToFront();
+    const RECT maximisedRect = WindowRect(maximised.Handle());
     driver::PumpFor(kNothingHappensMs);
     EXPECT_TRUE(IsZoomed(maximised.Handle()));
+    EXPECT_TRUE(SameRect(WindowRect(maximised.Handle()), maximisedRect))
+        << Describe(WindowRect(maximised.Handle()));
     ShowWindow(maximised.Handle(), SW_RESTORE);
     EXPECT_TRUE(Arrives(maximised.Handle(), WorkAreaRect))
         << Describe(WindowRect(maximised.Handle()));
