@@ -40,6 +40,14 @@ bool FileExists(const std::string& path) {
     return GetFileAttributesA(path.c_str()) != INVALID_FILE_ATTRIBUTES;
 }
 
+void WriteText(const std::string& path, const std::string& text) {
+    const HANDLE file = CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                                    FILE_ATTRIBUTE_NORMAL, nullptr);
+    DWORD written;
+    WriteFile(file, text.data(), static_cast<DWORD>(text.size()), &written, nullptr);
+    CloseHandle(file);
+}
+
 // A window filled with pure red, to be found again in the picture.
 void RegisterRedClass() {
     WNDCLASSEXW wc = {};
@@ -92,11 +100,13 @@ class OrvantaCapture : public ::testing::Test {
   protected:
     void SetUp() override {
         driver::DeleteSettingsKey();
+        orvanta_.emplace();
         Gdiplus::GdiplusStartupInput input;
         Gdiplus::GdiplusStartup(&gdiplus_, &input, nullptr);
     }
     void TearDown() override {
         Gdiplus::GdiplusShutdown(gdiplus_);
+        orvanta_.reset();
         for (const std::string& path : files_) DeleteFileA(path.c_str());
         driver::DeleteSettingsKey();
     }
@@ -108,7 +118,7 @@ class OrvantaCapture : public ::testing::Test {
         return files_.back();
     }
 
-    std::vector<HWND> SaveDialogs() { return e2e::ProcessDialogs(orvanta_.Process(), kSaveTitle); }
+    std::vector<HWND> SaveDialogs() { return e2e::ProcessDialogs(orvanta_->Process(), kSaveTitle); }
 
     HWND WaitForSaveDialog() {
         HWND dialog = nullptr;
@@ -133,7 +143,7 @@ class OrvantaCapture : public ::testing::Test {
     bool MessageShownAndClosed(const char* text) {
         HWND box = nullptr;
         if (!driver::WaitUntil(
-                [&] { return (box = e2e::FindMessageBox(orvanta_.Process(), text)) != nullptr; },
+                [&] { return (box = e2e::FindMessageBox(orvanta_->Process(), text)) != nullptr; },
                 kSaveTimeoutMs)) {
             return false;
         }
@@ -142,28 +152,28 @@ class OrvantaCapture : public ::testing::Test {
     }
 
     void PressF8() {
-        PostMessageA(orvanta_.MainWindow(), WM_HOTKEY, 103, MAKELPARAM(kHotkeyModifiers, VK_F8));
+        PostMessageA(orvanta_->MainWindow(), WM_HOTKEY, 103, MAKELPARAM(kHotkeyModifiers, VK_F8));
     }
 
-    driver::Orvanta orvanta_;
+    std::optional<driver::Orvanta> orvanta_;
     ULONG_PTR gdiplus_ = 0;
     std::vector<std::string> files_;
 };
 
-// The picture is taken before the dialog opens: the red window in front of
-// everything shows in it at its place.
+// The picture shows the screen a second after the key, before the dialog
+// opens: a red window brought to the front just after the key shows in it.
 TEST_F(OrvantaCapture, HotkeyCaptureSavesTheScreenAsJpeg) {
     RegisterRedClass();
     TestWindow red(L"Red", WS_OVERLAPPEDWINDOW, kRedClass);
-    red.BringToFront();
-    driver::PumpFor(300);
     const POINT centre = ClientCentre(red.Handle());
     const std::string path = File("orvanta-capture.jpg");
 
     PressF8();
+    driver::PumpFor(200);
+    red.BringToFront();
     const HWND dialog = WaitForSaveDialog();
     ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(GetWindow(dialog, GW_OWNER), orvanta_.MainWindow()) << "the hotkey owns the dialog";
+    EXPECT_EQ(GetWindow(dialog, GW_OWNER), orvanta_->MainWindow()) << "the hotkey owns the dialog";
     Answer(dialog, path);
     EXPECT_TRUE(MessageShownAndClosed(kSaved));
 
@@ -186,12 +196,13 @@ TEST_F(OrvantaCapture, CancellingTheDialogWritesNothingAndSaysNothing) {
     ASSERT_TRUE(driver::WaitUntil([&] { return !IsWindow(dialog); }, kDialogTimeoutMs));
 
     driver::PumpFor(kNothingHappensMs);
-    EXPECT_TRUE(e2e::ProcessDialogs(orvanta_.Process(), e2e::kMessageBoxTitle).empty());
+    EXPECT_TRUE(e2e::ProcessDialogs(orvanta_->Process(), e2e::kMessageBoxTitle).empty());
     EXPECT_FALSE(FileExists(path));
 }
 
-// No extension is added to a name typed without one, and the next capture
-// proposes the name chosen last.
+// No extension is added to a name typed without one. The next capture
+// proposes the whole path chosen last: Save alone replaces that file,
+// without asking.
 TEST_F(OrvantaCapture, NextCaptureProposesThePathChosenLast) {
     const std::string path = File("orvanta-capture-plain");
     File("orvanta-capture-plain.jpg");
@@ -204,14 +215,16 @@ TEST_F(OrvantaCapture, NextCaptureProposesThePathChosenLast) {
     EXPECT_TRUE(FileExists(path));
     EXPECT_FALSE(FileExists(path + ".jpg"));
 
+    WriteText(path, "not a picture");
     PressF8();
     dialog = WaitForSaveDialog();
     ASSERT_NE(dialog, nullptr);
-    const std::string proposed = e2e::ControlText(GetDlgItem(dialog, kFileNameControl));
-    EXPECT_NE(path.find(proposed), std::string::npos) << "proposed: " << proposed;
-    EXPECT_NE(proposed.find("orvanta-capture-plain"), std::string::npos)
-        << "proposed: " << proposed;
-    SendMessageA(GetDlgItem(dialog, IDCANCEL), BM_CLICK, 0, 0);
+    EXPECT_EQ(e2e::ControlText(GetDlgItem(dialog, kFileNameControl)), "orvanta-capture-plain");
+    SendMessageA(GetDlgItem(dialog, IDOK), BM_CLICK, 0, 0);
+    ASSERT_TRUE(MessageShownAndClosed(kSaved));
+    const std::optional<Picture> picture = ReadPicture(path, {0, 0});
+    ASSERT_TRUE(picture) << "the file was not replaced";
+    EXPECT_TRUE(picture->isJpeg);
 }
 
 // A file held open without sharing cannot be replaced: the save fails.
@@ -233,15 +246,21 @@ TEST_F(OrvantaCapture, FailedSaveShowsTheErrorMessage) {
 // capture saves to its own file.
 TEST_F(OrvantaCapture, MenuCapturesRunBesideTheProgramAndApart) {
     const std::string paths[] = {File("orvanta-menu-1.jpg"), File("orvanta-menu-2.jpg")};
-    PostMessageA(orvanta_.MainWindow(), WM_COMMAND, kCaptureCommand, 0);
-    PostMessageA(orvanta_.MainWindow(), WM_COMMAND, kCaptureCommand, 0);
+    PostMessageA(orvanta_->MainWindow(), WM_COMMAND, kCaptureCommand, 0);
+    PostMessageA(orvanta_->MainWindow(), WM_COMMAND, kCaptureCommand, 0);
     ASSERT_TRUE(driver::WaitUntil([&] { return SaveDialogs().size() == 2; }, kDialogTimeoutMs));
 
     DWORD_PTR result;
     EXPECT_TRUE(
-        SendMessageTimeoutA(orvanta_.MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result))
+        SendMessageTimeoutA(orvanta_->MainWindow(), WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 1000, &result))
         << "the main thread is free";
     const std::vector<HWND> dialogs = SaveDialogs();
+    const DWORD mainThread = GetWindowThreadProcessId(orvanta_->MainWindow(), nullptr);
+    const DWORD dialogThreads[] = {GetWindowThreadProcessId(dialogs[0], nullptr),
+                                   GetWindowThreadProcessId(dialogs[1], nullptr)};
+    EXPECT_NE(dialogThreads[0], mainThread);
+    EXPECT_NE(dialogThreads[1], mainThread);
+    EXPECT_NE(dialogThreads[0], dialogThreads[1]);
     for (size_t i = 0; i < 2; ++i) {
         EXPECT_EQ(GetWindow(dialogs[i], GW_OWNER), nullptr);
         Answer(dialogs[i], paths[i]);

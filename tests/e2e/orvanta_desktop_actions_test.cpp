@@ -238,6 +238,17 @@ void DeleteRunEntry() {
     RegCloseKey(key);
 }
 
+void WriteRunEntry(const std::string& text) {
+    HKEY key;
+    if (RegCreateKeyExA(HKEY_CURRENT_USER, kRunKey, 0, nullptr, 0, KEY_SET_VALUE, nullptr, &key,
+                        nullptr) != ERROR_SUCCESS) {
+        return;
+    }
+    RegSetValueExA(key, kRunValue, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
+                   static_cast<DWORD>(text.size() + 1));
+    RegCloseKey(key);
+}
+
 class OrvantaStartWithWindows : public OrvantaDesktopActions {
   protected:
     void SetUp() override {
@@ -283,6 +294,35 @@ TEST_F(OrvantaStartWithWindows, OnOffOnWritesAndDeletesTheRunValue) {
     Switch(main, 0);
     EXPECT_FALSE(ReadRunEntry());
     EXPECT_FALSE(orvanta.HasExited());
+}
+
+// Neither the menu mark nor the Run key decides: a stored AutoRun other
+// than 0 counts as on (and its item starts unmarked), and a stale Run value
+// is overwritten when AutoRun is 0.
+TEST_F(OrvantaStartWithWindows, AutoRunSettingDecidesTheDirection) {
+    const struct {
+        DWORD storedAutoRun;
+        const char* staleValue;  // in the Run key before the switch, or null
+        DWORD autoRunAfter;
+        bool valueAfter;
+    } cases[] = {
+        {2, nullptr, 0, false},
+        {0, "\"C:\\elsewhere\\Old.exe\"", 1, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE("AutoRun " + std::to_string(c.storedAutoRun));
+        driver::DeleteSettingsKey();
+        DeleteRunEntry();
+        driver::SetDword("AutoRun", c.storedAutoRun);
+        if (c.staleValue) WriteRunEntry(c.staleValue);
+        driver::Orvanta orvanta;
+        Switch(orvanta.MainWindow(), c.autoRunAfter);
+        const std::optional<RunEntry> entry = ReadRunEntry();
+        EXPECT_EQ(entry.has_value(), c.valueAfter);
+        if (entry && c.valueAfter) {
+            EXPECT_EQ(entry->bytes, "\"" + driver::BesideThisProgram("Orvanta.exe") + "\"" + '\0');
+        }
+    }
 }
 
 // ---- The screen saver ----
