@@ -5,6 +5,11 @@
 namespace utilities {
 namespace {
 
+// The style bits looked at, with the values Windows gives them.
+constexpr uint32_t kExStyleWindowEdge = 0x100;
+constexpr uint32_t kExStyleClientEdge = 0x200;
+constexpr uint32_t kStyleMaximizeBox = 0x10000;
+
 constexpr unsigned kWidthMargin = 300;
 constexpr unsigned kHeightMargin = 200;
 constexpr int kRaise = 20;

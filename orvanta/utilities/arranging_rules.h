@@ -6,11 +6,6 @@
 
 namespace utilities {
 
-// The window style bits the test looks at (the same values as Windows').
-constexpr uint32_t kExStyleWindowEdge = 0x100;
-constexpr uint32_t kExStyleClientEdge = 0x200;
-constexpr uint32_t kStyleMaximizeBox = 0x10000;
-
 // Whether a window with these styles may be arranged: it has a window or
 // client edge and a maximise box, as application windows do. Dialog and
 // message boxes have no maximise box and are never moved.

@@ -32,8 +32,9 @@ constexpr char kFailed[] = "An error occured saving screen to file.";
 std::mutex g_fileNameLock;
 char g_lastFileName[kFileNameSize] = "Captured.jpg";
 
-// GDI+ is started and shut down by every capture; two captures from the menu
-// take turns, as overlapping start-ups and shutdowns are not safe.
+// GDI+ is started and shut down by every capture. Two captures from the
+// menu take turns at encoding, since GDI+ does not promise that a start-up
+// and a shutdown may overlap.
 std::mutex g_encodingLock;
 
 // The primary screen copied into a DIB section. Displays of 256 colours or
