@@ -242,11 +242,13 @@ TEST_F(OrvantaCapture, FailedSaveShowsTheErrorMessage) {
 }
 
 // From the menu each capture runs on a thread of its own, with no owner:
-// the program keeps answering while two save dialogs are open, and each
-// capture saves to its own file.
+// a second capture started while the first one's dialog is open gets its
+// own dialog, the program keeps answering, and each capture saves to the
+// file chosen in its own dialog.
 TEST_F(OrvantaCapture, MenuCapturesRunBesideTheProgramAndApart) {
     const std::string paths[] = {File("orvanta-menu-1.jpg"), File("orvanta-menu-2.jpg")};
     PostMessageA(orvanta_->MainWindow(), WM_COMMAND, kCaptureCommand, 0);
+    ASSERT_NE(WaitForSaveDialog(), nullptr);
     PostMessageA(orvanta_->MainWindow(), WM_COMMAND, kCaptureCommand, 0);
     ASSERT_TRUE(driver::WaitUntil([&] { return SaveDialogs().size() == 2; }, kDialogTimeoutMs));
 

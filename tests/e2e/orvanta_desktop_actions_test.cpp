@@ -52,6 +52,15 @@ void PressHotkey(WORD key) {
     SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
+// Whether some program holds the key with Shift+Ctrl+Alt: a second
+// registration of a taken combination fails.
+bool HotkeyTaken(UINT key) {
+    constexpr int kProbeId = 1;
+    if (!RegisterHotKey(nullptr, kProbeId, kHotkeyModifiers, key)) return true;
+    UnregisterHotKey(nullptr, kProbeId);
+    return false;
+}
+
 class OrvantaDesktopActions : public ::testing::Test {
   protected:
     void SetUp() override { driver::DeleteSettingsKey(); }
@@ -139,6 +148,8 @@ TEST_F(OrvantaDesktopActions, CoverIgnoresEscEnterAndAltF4) {
 // The cover holds the hotkey while it is open and gives it back on closing.
 TEST_F(OrvantaDesktopActions, ShiftCtrlAltF7CoversAndUncoversTheDesktop) {
     driver::Orvanta orvanta;
+    ASSERT_TRUE(driver::WaitUntil([] { return HotkeyTaken(VK_F7); }, kShowTimeoutMs))
+        << "the program registers its hotkeys as it starts";
     PressHotkey(VK_F7);
     ASSERT_TRUE(driver::WaitUntil([&] { return OneCoverOpen(orvanta); }, kShowTimeoutMs));
     PressHotkey(VK_F7);
