@@ -4,12 +4,18 @@
 
 #include <cstring>
 
+#include "autorun.h"
 #include "caption_font.h"
+#include "clipboard_copy.h"
+#include "desktop_cover.h"
 #include "dialog_guard.h"
 #include "info_dialogs.h"
 #include "popup_menu.h"
 #include "program.h"
+#include "screen_capture.h"
+#include "screensaver.h"
 #include "tray_icon.h"
+#include "window_arranging.h"
 
 namespace orvanta {
 namespace {
@@ -61,11 +67,32 @@ void DispatchCommand(HWND mainWindow, WORD command) {
         case kCmdExit:
             ExitProgram(mainWindow);
             break;
+        case kCmdStartWithWindows:
+            utilities::SwitchStartWithWindows();
+            break;
+        case kCmdMaximizeAll:
+            utilities::SwitchMaximizeAll(mainWindow);
+            break;
+        case kCmdCenterAll:
+            utilities::SwitchCenterAll(mainWindow);
+            break;
+        case kCmdCopyTime:
+            utilities::CopyTimeToClipboard(mainWindow);
+            break;
         case kCmdRunHoralink:
             RunHoralink(mainWindow);
             break;
+        case kCmdHideDesktop:
+            utilities::OpenDesktopCover(mainWindow);
+            break;
         case kCmdGlassMode:
             SwitchGlassMode();
+            break;
+        case kCmdCaptureScreen:
+            utilities::CaptureScreenOnNewThread();
+            break;
+        case kCmdScreensaver:
+            utilities::StartScreensaver();
             break;
         default:
             break;

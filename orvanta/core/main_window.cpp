@@ -10,15 +10,14 @@
 #include "hotkeys.h"
 #include "popup_menu.h"
 #include "program.h"
+#include "shutdown.h"
 #include "tray_icon.h"
+#include "window_arranging.h"
 
 namespace orvanta {
 namespace {
 
 constexpr UINT kTickPeriodMs = 100;
-
-// Handled once the shutdown is built.
-void OnShutdownMessage(HWND) {}
 
 // The shell broadcasts this when it starts again, with an empty tray.
 const UINT g_taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
@@ -33,6 +32,7 @@ void OnCreate(HWND window) {
     g_modulePathLength = GetModuleFileNameA(nullptr, g_modulePath, kModulePathSize);
     RegisterHotkeys(window);
     SetTimer(window, kTickTimer, kTickPeriodMs, nullptr);
+    utilities::StartArrangingTimers(window);
     caption::RefreshCaptionFont();
     // Hides the window and puts the program in the tray.
     SendMessageA(window, WM_SIZE, SIZE_MINIMIZED, 0);
@@ -40,6 +40,7 @@ void OnCreate(HWND window) {
 
 void OnDestroy(HWND window) {
     KillTimer(window, kTickTimer);
+    utilities::StopArrangingTimers(window);
     UnregisterHotkeys(window);
     DestroyMenus();
     PostQuitMessage(0);
@@ -103,8 +104,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
             alerts::OnAlertMessage(window);
             return 0;
         case kShutdownMessage:
-            OnShutdownMessage(window);
-            return 0;
+            utilities::ShutDownNow();  // ends the process
         default:
             if (message == g_taskbarCreated) {
                 AddTrayIcon(window);

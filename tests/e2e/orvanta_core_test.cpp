@@ -150,31 +150,6 @@ TEST_F(OrvantaCore, GreekDayNameIsStampedInUtf16) {
         kStampTimeoutMs));
 }
 
-// Captures a screen rectangle as 32-bit pixels.
-std::vector<DWORD> CaptureScreen(const RECT& r) {
-    const int width = r.right - r.left;
-    const int height = r.bottom - r.top;
-    const HDC screen = GetDC(nullptr);
-    const HDC memory = CreateCompatibleDC(screen);
-    const HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-    const HGDIOBJ old = SelectObject(memory, bitmap);
-    BitBlt(memory, 0, 0, width, height, screen, r.left, r.top, SRCCOPY);
-    SelectObject(memory, old);
-    BITMAPINFO info = {};
-    info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-    info.bmiHeader.biWidth = width;
-    info.bmiHeader.biHeight = -height;  // top-down rows
-    info.bmiHeader.biPlanes = 1;
-    info.bmiHeader.biBitCount = 32;
-    info.bmiHeader.biCompression = BI_RGB;
-    std::vector<DWORD> pixels(static_cast<size_t>(width) * height);
-    GetDIBits(memory, bitmap, 0, height, pixels.data(), &info, DIB_RGB_COLORS);
-    DeleteObject(bitmap);
-    DeleteDC(memory);
-    ReleaseDC(nullptr, screen);
-    return pixels;
-}
-
 // The caption band just left of the caption buttons, where the clock goes.
 RECT ClockBand(HWND window) {
     RECT frame;
@@ -192,11 +167,12 @@ TEST_F(OrvantaCore, CaptionModeDrawsTheClockAndRemovesAStamp) {
     window.BringToFront();
     driver::PumpFor(300);
     const RECT band = ClockBand(window.Handle());
-    const std::vector<DWORD> before = CaptureScreen(band);
+    const std::vector<DWORD> before = driver::CaptureScreen(band);
 
     driver::Orvanta orvanta;
     EXPECT_TRUE(driver::WaitUntil([&] { return window.Title() == L"Name "; }, kStampTimeoutMs));
-    EXPECT_TRUE(driver::WaitUntil([&] { return CaptureScreen(band) != before; }, kStampTimeoutMs))
+    EXPECT_TRUE(
+        driver::WaitUntil([&] { return driver::CaptureScreen(band) != before; }, kStampTimeoutMs))
         << "the clock is drawn on the caption band";
 }
 

@@ -31,6 +31,9 @@ std::optional<DWORD> GetDword(const char* name);
 
 // Pumps this thread's messages until the condition holds or the time is up.
 bool WaitUntil(const std::function<bool()>& condition, DWORD timeoutMs);
+// A screen rectangle as 32-bit pixels (0x00RRGGBB), row by row from the top.
+std::vector<DWORD> CaptureScreen(const RECT& r);
+
 // Pumps this thread's messages for a fixed time: for checking that
 // something does not happen.
 void PumpFor(DWORD durationMs);
