@@ -3,6 +3,7 @@
 #include <ws2tcpip.h>
 
 #include "daytime_reply.h"
+#include "win32_privilege.h"
 
 namespace horalink {
 namespace {
@@ -58,22 +59,8 @@ std::optional<int32_t> ZoneBiasAt(const ClockTime& utc) {
     return BiasMinutes(utc, FromSystemTime(localTime));
 }
 
-void EnableSystemTimePrivilege() {
-    HANDLE token;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_ADJUST_PRIVILEGES | TOKEN_QUERY, &token)) {
-        return;
-    }
-    TOKEN_PRIVILEGES privileges = {};
-    privileges.PrivilegeCount = 1;
-    privileges.Privileges[0].Attributes = SE_PRIVILEGE_ENABLED;
-    if (LookupPrivilegeValueA(nullptr, "SeSystemtimePrivilege", &privileges.Privileges[0].Luid)) {
-        AdjustTokenPrivileges(token, FALSE, &privileges, 0, nullptr, nullptr);
-    }
-    CloseHandle(token);
-}
-
 bool SetClock(const ClockTime& local) {
-    EnableSystemTimePrivilege();
+    privilege::Enable(SE_SYSTEMTIME_NAME);
     const SYSTEMTIME time = ToSystemTime(local);
     // The system turns a local time into UTC with the daylight-saving state of
     // the clock it replaces; the second call uses the state of the new time.

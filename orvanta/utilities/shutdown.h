@@ -5,10 +5,6 @@
 
 namespace utilities {
 
-// Enables SeShutdownPrivilege in this process's token, which Windows
-// requires before it shuts down.
-void EnableShutdownPrivilege();
-
 // Asks Windows to shut down and ends the program without storing anything
 // or removing the tray icon. Never returns.
 [[noreturn]] void ShutDownNow();

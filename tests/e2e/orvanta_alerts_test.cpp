@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fresh_settings_test.h"
 #include "program_driver.h"
 
 namespace {
@@ -78,11 +79,8 @@ void WriteBitmap(const std::string& path, int width, int height) {
     std::fclose(f);
 }
 
-class OrvantaAlerts : public ::testing::Test {
+class OrvantaAlerts : public FreshSettingsTest {
   protected:
-    void SetUp() override { driver::DeleteSettingsKey(); }
-    void TearDown() override { driver::DeleteSettingsKey(); }
-
     void SetAlertType(DWORD visual, DWORD audible) {
         driver::SetDword("Visual", visual);
         driver::SetDword("Audible", audible);

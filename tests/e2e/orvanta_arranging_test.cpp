@@ -5,6 +5,7 @@
 
 #include <string>
 
+#include "fresh_settings_test.h"
 #include "program_driver.h"
 #include "program_windows.h"
 
@@ -60,11 +61,7 @@ void Post(HWND window, WORD command) {
     PostMessageA(window, WM_COMMAND, command, 0);
 }
 
-class OrvantaArranging : public ::testing::Test {
-  protected:
-    void SetUp() override { driver::DeleteSettingsKey(); }
-    void TearDown() override { driver::DeleteSettingsKey(); }
-};
+class OrvantaArranging : public FreshSettingsTest {};
 
 // A dialog-like window has no maximise box and is left alone; a normal
 // window shown afterwards proves the timer runs.

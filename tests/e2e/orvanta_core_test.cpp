@@ -8,6 +8,7 @@
 #include <thread>
 #include <vector>
 
+#include "fresh_settings_test.h"
 #include "program_driver.h"
 
 namespace {
@@ -31,11 +32,7 @@ bool StartsWith(const std::wstring& text, const std::wstring& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-class OrvantaCore : public ::testing::Test {
-  protected:
-    void SetUp() override { driver::DeleteSettingsKey(); }
-    void TearDown() override { driver::DeleteSettingsKey(); }
-};
+class OrvantaCore : public FreshSettingsTest {};
 
 TEST_F(OrvantaCore, SecondCopyEndsWithZeroAndTheFirstKeepsRunning) {
     driver::Orvanta first;

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "fresh_settings_test.h"
 #include "program_driver.h"
 #include "program_windows.h"
 
@@ -61,11 +62,7 @@ bool HotkeyTaken(UINT key) {
     return false;
 }
 
-class OrvantaDesktopActions : public ::testing::Test {
-  protected:
-    void SetUp() override { driver::DeleteSettingsKey(); }
-    void TearDown() override { driver::DeleteSettingsKey(); }
-};
+class OrvantaDesktopActions : public FreshSettingsTest {};
 
 // ---- The desktop cover ----
 

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fresh_settings_test.h"
 #include "program_driver.h"
 
 namespace {
@@ -47,11 +48,7 @@ void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     PostMessageA(window, message, wParam, lParam);
 }
 
-class OrvantaTray : public ::testing::Test {
-  protected:
-    void SetUp() override { driver::DeleteSettingsKey(); }
-    void TearDown() override { driver::DeleteSettingsKey(); }
-};
+class OrvantaTray : public FreshSettingsTest {};
 
 TEST_F(OrvantaTray, RightClickShowsTheMenuAndEscapeChoosesNothing) {
     driver::Orvanta orvanta;
